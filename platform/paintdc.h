@@ -1,0 +1,18 @@
+// The paint context of OnPaint: opened on a window while it paints, it is the target a
+// Surface presents its pixels to.
+#pragma once
+
+#include "surface/present_target.h"
+#include "wnd.h"
+
+class CPaintDC : public PresentTarget {
+public:
+    explicit CPaintDC(CWnd* pWnd);
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+    void DrawPixels(int x, int y, const PixelBlock& block) override;
+
+private:
+    PresentTarget* m_pTarget;
+};

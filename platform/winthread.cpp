@@ -1,0 +1,16 @@
+#include "winthread.h"
+
+namespace {
+CWinThread* g_pThread = nullptr;
+}
+
+CWinThread::CWinThread() { g_pThread = this; }
+
+CWinThread::~CWinThread() {
+    if (g_pThread == this)
+        g_pThread = nullptr;
+}
+
+CWinThread* AfxGetThread() { return g_pThread; }
+
+CWnd* AfxGetMainWnd() { return g_pThread ? g_pThread->GetMainWnd() : nullptr; }

@@ -1,0 +1,95 @@
+// CWnd: a window of the layer. Backends call WindowProc with the messages; the handlers
+// below stand in for a message map, and the services forward to the backend's peer.
+#pragma once
+
+#include "window_system.h"
+#include "wintypes.h"
+
+#include <memory>
+#include <vector>
+
+class CWnd {
+public:
+    CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    // Creates the window: PreCreateWindow, the backend's peer, then WM_CREATE. When
+    // OnCreate refuses (-1) the window is destroyed again and FALSE is returned.
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
+                  int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nIDorMenu, void* lpParam = nullptr);
+    // Sends WM_DESTROY to this window and then its children, then WM_NCDESTROY to the
+    // children and last to this window (whose PostNcDestroy may delete the object).
+    virtual BOOL DestroyWindow();
+
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    // Offered every key message aimed at this window or a descendant before it is dispatched.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Command routing; a plain window handles no commands.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void (*lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
+    BOOL KillTimer(UINT_PTR nIDEvent);
+    void InvalidateRect(const RECT* lpRect, BOOL bErase = TRUE);
+    void Invalidate(BOOL bErase = TRUE) { InvalidateRect(nullptr, bErase); }
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    BOOL ShowWindow(int nCmdShow);
+    void UpdateWindow();
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void GetClientRect(RECT* lpRect) const;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    CWnd* GetParent() const { return m_pParent; }
+    const std::vector<CWnd*>& GetChildren() const { return m_children; }
+    UINT GetDlgCtrlID() const { return m_nID; }
+    DWORD GetStyle() const { return m_dwStyle; }
+    DWORD GetExStyle() const { return m_dwExStyle; }
+    const CREATESTRUCT& GetCreateStruct() const { return m_cs; }
+
+protected:
+    virtual int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    virtual void OnDestroy();
+    virtual void OnNcDestroy();
+    virtual void OnPaint();
+    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnTimer(UINT_PTR nIDEvent);
+    virtual void OnSetFocus(CWnd* pOldWnd);
+    virtual void OnSize(UINT nType, int cx, int cy);
+    virtual void OnClose();
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // Called last, after WM_NCDESTROY; a window object that owns itself deletes itself here.
+    virtual void PostNcDestroy();
+
+    // The default handling of the message being handled now.
+    LRESULT Default();
+
+    HWND m_hWnd = nullptr;
+
+private:
+    void SendDestroy();
+    void SendNcDestroy();
+
+    std::unique_ptr<IWndPeer> m_pPeer;
+    CWnd* m_pParent = nullptr;
+    std::vector<CWnd*> m_children;
+    UINT m_nID = 0;
+    DWORD m_dwStyle = 0;
+    DWORD m_dwExStyle = 0;
+    CREATESTRUCT m_cs;
+    const MSG* m_pCurrentMsg = nullptr;
+};
+
+// Dispatches a key message from a backend: the target and its ancestors get
+// PreTranslateMessage first (accelerators); if none takes it, the target's WindowProc.
+void AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lParam, DWORD modifiers);
+
+// lParam of a key-down as the system builds it: repeat count and the previous-state bit.
+constexpr LPARAM MakeKeyLParam(UINT nRepCnt, bool bWasDown) {
+    return static_cast<LPARAM>((nRepCnt & 0xFFFF) | (bWasDown ? 0x40000000u : 0u));
+}

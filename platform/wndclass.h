@@ -1,0 +1,26 @@
+// Window classes: what a window looks like before it paints (its background brush) and
+// its cursor. Registering the same description twice gives the same name.
+#pragma once
+
+#include "wintypes.h"
+
+using HCURSOR = const char*;
+using HBRUSH = std::intptr_t;
+using HICON = const char*;
+
+constexpr HCURSOR IDC_ARROW = "arrow";
+
+struct WndClassInfo {
+    UINT nClassStyle = 0;
+    HCURSOR hCursor = nullptr;
+    HBRUSH hbrBackground = 0; // 0: no background; otherwise a system colour index + 1
+    HICON hIcon = nullptr;
+};
+
+inline HCURSOR LoadCursorA(const void* /*hInstance*/, HCURSOR id) { return id; }
+
+// Returns a class name standing for this description; the name stays valid for the run.
+LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = 0,
+                           HICON hIcon = nullptr);
+// The description of a name made by AfxRegisterWndClass, or null for any other name.
+const WndClassInfo* AfxLookupWndClass(LPCSTR lpszClassName);
