@@ -18,6 +18,10 @@ IWindowSystem& AfxWindowSystem() {
     return *g_pSystem;
 }
 
-void AfxSetWindowSystem(IWindowSystem* pSystem) { g_pSystem = pSystem; }
+void AfxSetWindowSystem(IWindowSystem* pSystem) {
+    g_pSystem = pSystem;
+}
 
-DWORD timeGetTime() { return AfxWindowSystem().Now(); }
+DWORD timeGetTime() {
+    return AfxWindowSystem().Now();
+}

@@ -4,13 +4,19 @@ namespace {
 CWinThread* g_pThread = nullptr;
 }
 
-CWinThread::CWinThread() { g_pThread = this; }
+CWinThread::CWinThread() {
+    g_pThread = this;
+}
 
 CWinThread::~CWinThread() {
     if (g_pThread == this)
         g_pThread = nullptr;
 }
 
-CWinThread* AfxGetThread() { return g_pThread; }
+CWinThread* AfxGetThread() {
+    return g_pThread;
+}
 
-CWnd* AfxGetMainWnd() { return g_pThread ? g_pThread->GetMainWnd() : nullptr; }
+CWnd* AfxGetMainWnd() {
+    return g_pThread ? g_pThread->GetMainWnd() : nullptr;
+}

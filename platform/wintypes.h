@@ -172,7 +172,9 @@ constexpr UINT VK_OEM_5 = 0xDC;
 constexpr UINT VK_OEM_6 = 0xDD;
 constexpr UINT VK_OEM_7 = 0xDE;
 
-constexpr inline WORD LOWORD(LPARAM l) { return static_cast<WORD>(static_cast<std::uintptr_t>(l) & 0xFFFF); }
+constexpr inline WORD LOWORD(LPARAM l) {
+    return static_cast<WORD>(static_cast<std::uintptr_t>(l) & 0xFFFF);
+}
 constexpr inline WORD HIWORD(LPARAM l) {
     return static_cast<WORD>((static_cast<std::uintptr_t>(l) >> 16) & 0xFFFF);
 }

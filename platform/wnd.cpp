@@ -32,8 +32,8 @@ BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, co
                     rect.right - rect.left, rect.bottom - rect.top, pParentWnd, nID, pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
-                    int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nIDorMenu, void* lpParam) {
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, CWnd* pParentWnd, UINT nIDorMenu, void* lpParam) {
     if (m_hWnd)
         return FALSE;
     CREATESTRUCT cs;
@@ -105,11 +105,17 @@ void CWnd::SendNcDestroy() {
     WindowProc(WM_NCDESTROY, 0, 0); // may delete this object
 }
 
-BOOL CWnd::PreCreateWindow(CREATESTRUCT& /*cs*/) { return TRUE; }
+BOOL CWnd::PreCreateWindow(CREATESTRUCT& /*cs*/) {
+    return TRUE;
+}
 
-BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG* /*pMsg*/) {
+    return FALSE;
+}
 
-BOOL CWnd::OnCmdMsg(UINT /*nID*/, int /*nCode*/, void* /*pExtra*/, void* /*pHandlerInfo*/) { return FALSE; }
+BOOL CWnd::OnCmdMsg(UINT /*nID*/, int /*nCode*/, void* /*pExtra*/, void* /*pHandlerInfo*/) {
+    return FALSE;
+}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     MSG msg;
@@ -179,7 +185,8 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return WindowProc(message, wParam, lParam);
 }
 
-UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void (*/*lpfnTimer*/)(HWND, UINT, UINT_PTR, DWORD)) {
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
+                        void (* /*lpfnTimer*/)(HWND, UINT, UINT_PTR, DWORD)) {
     if (!m_pPeer)
         return 0;
     m_pPeer->SetTimer(nIDEvent, nElapse);
@@ -206,7 +213,9 @@ CWnd* CWnd::SetFocus() {
     return pOld;
 }
 
-CWnd* CWnd::GetFocus() { return AfxWindowSystem().GetFocus(); }
+CWnd* CWnd::GetFocus() {
+    return AfxWindowSystem().GetFocus();
+}
 
 BOOL CWnd::ShowWindow(int nCmdShow) {
     if (!m_pPeer)
@@ -230,14 +239,30 @@ void CWnd::GetClientRect(RECT* lpRect) const {
         *lpRect = m_pPeer ? m_pPeer->GetClientRect() : RECT{};
 }
 
-int CWnd::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnClose() { Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/) {
+    return static_cast<int>(Default());
+}
+void CWnd::OnDestroy() {
+    Default();
+}
+void CWnd::OnPaint() {
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT) {
+    Default();
+}
+void CWnd::OnTimer(UINT_PTR) {
+    Default();
+}
+void CWnd::OnSetFocus(CWnd*) {
+    Default();
+}
+void CWnd::OnSize(UINT, int, int) {
+    Default();
+}
+void CWnd::OnClose() {
+    Default();
+}
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     return OnCmdMsg(LOWORD(static_cast<LPARAM>(wParam)), HIWORD(static_cast<LPARAM>(wParam)), nullptr,

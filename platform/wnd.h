@@ -19,8 +19,8 @@ public:
     // OnCreate refuses (-1) the window is destroyed again and FALSE is returned.
     BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
-                  int y, int nWidth, int nHeight, CWnd* pParentWnd, UINT nIDorMenu, void* lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, CWnd* pParentWnd, UINT nIDorMenu, void* lpParam = nullptr);
     // Sends WM_DESTROY to this window and then its children, then WM_NCDESTROY to the
     // children and last to this window (whose PostNcDestroy may delete the object).
     virtual BOOL DestroyWindow();

@@ -17,7 +17,9 @@ struct WndClassInfo {
     HICON hIcon = nullptr;
 };
 
-inline HCURSOR LoadCursorA(const void* /*hInstance*/, HCURSOR id) { return id; }
+inline HCURSOR LoadCursorA(const void* /*hInstance*/, HCURSOR id) {
+    return id;
+}
 
 // Returns a class name standing for this description; the name stays valid for the run.
 LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = 0,
