@@ -1,0 +1,767 @@
+#!/usr/bin/env python3
+"""Draws every picture Morvane ships and writes them as 24-bit BMP files.
+
+Usage: /usr/bin/python3 tools/make_assets.py [ASSETS_DIR] [--icon PATH]
+
+The game composes each screen in software from these pictures, copying most
+of them "keyed": a source pixel that is exactly (0, 0, 0) is skipped. So
+
+  * pure black is only ever used where a picture must be see-through;
+  * anything drawn over an unknown background gets a hard (thresholded)
+    outer edge in a dark, non-black outline colour, so no half-dark fringe
+    is left behind when the black around it is dropped;
+  * the frame has no pure black pixel at all, because every play-screen
+    redraw starts by copying the frame keyed, and only a frame without black
+    fully wipes the previous letter, marks and captions.
+
+Everything is drawn at SS times the final size and box-filtered down, which
+gives smooth shapes without depending on any renderer's own anti-aliasing.
+The output is byte-for-byte reproducible: no clocks, no unseeded randomness,
+and the BMP/ICO files are written by hand with fixed header values.
+"""
+
+import argparse
+import math
+import os
+import random
+import struct
+import sys
+
+from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
+
+SS = 4  # supersampling factor
+
+FONT_DIR = "/usr/share/fonts/truetype/dejavu"
+BOLD = os.path.join(FONT_DIR, "DejaVuSans-Bold.ttf")
+COND = os.path.join(FONT_DIR, "DejaVuSansCondensed-Bold.ttf")
+
+# --- The palette -------------------------------------------------------------
+# A small fixed set; gradients only ever run between two of these.
+INK = (22, 26, 56)  # every outline: dark, but never the transparent key
+NIGHT = (28, 38, 88)  # screen background
+NIGHT_HI = (40, 54, 118)  # background pattern / cards
+DEEP = (16, 20, 48)  # troughs and the digit window
+RIM = (78, 100, 190)  # thin borders on the dark parts
+PAPER = (252, 246, 230)  # the letter panel
+PAPER_SHADE = (222, 208, 182)
+WHITE = (255, 255, 255)
+SKY = (96, 178, 246)
+BLUE = (44, 100, 220)
+TEAL = (36, 196, 176)
+GREEN = (104, 210, 92)
+YELLOW = (255, 210, 70)
+ORANGE = (255, 142, 48)
+RED = (226, 52, 70)
+PINK = (255, 118, 156)
+PURPLE = (132, 88, 220)
+
+KEY = (0, 0, 0)  # the transparent colour of every keyed copy
+
+
+# --- Small helpers -----------------------------------------------------------
+
+
+def mix(a, b, t):
+    """Colour between a (t=0) and b (t=1)."""
+    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
+
+
+_font_cache = {}
+
+
+def font(path, px):
+    """The font at px pixels (final-size pixels, scaled for supersampling)."""
+    key = (path, px)
+    if key not in _font_cache:
+        # The basic layout engine keeps the result independent of whether
+        # the optional shaping library happens to be installed.
+        _font_cache[key] = ImageFont.truetype(path, int(round(px * SS)), layout_engine=ImageFont.Layout.BASIC)
+    return _font_cache[key]
+
+
+class Canvas:
+    """An RGBA drawing surface at SS times the final size.
+
+    All coordinates given to its methods are in final pixels (floats are fine);
+    boxes are (x0, y0, x1, y1) with x1/y1 exclusive, like pixel edges.
+    """
+
+    def __init__(self, w, h, bg=None):
+        self.w, self.h = w, h
+        fill = bg + (255,) if bg else (0, 0, 0, 0)
+        self.im = Image.new("RGBA", (w * SS, h * SS), fill)
+
+    # masks ----------------------------------------------------------------
+    def blank(self):
+        return Image.new("L", self.im.size, 0)
+
+    @staticmethod
+    def _box(box):
+        x0, y0, x1, y1 = box
+        return [round(x0 * SS), round(y0 * SS), round(x1 * SS) - 1, round(y1 * SS) - 1]
+
+    def rrect_mask(self, box, r):
+        m = self.blank()
+        ImageDraw.Draw(m).rounded_rectangle(self._box(box), radius=round(r * SS), fill=255)
+        return m
+
+    def ellipse_mask(self, box):
+        m = self.blank()
+        ImageDraw.Draw(m).ellipse(self._box(box), fill=255)
+        return m
+
+    def poly_mask(self, pts):
+        m = self.blank()
+        ImageDraw.Draw(m).polygon([(x * SS, y * SS) for x, y in pts], fill=255)
+        return m
+
+    def text_masks(self, xy, text, px, path=BOLD, stroke=0.0, align="center"):
+        """(outline mask, fill mask) for text.
+
+        Horizontally the ink is centred on x (or starts at x for align="left");
+        vertically the capital height is centred on y, so words with and
+        without descenders share a baseline.
+        """
+        f = font(path, px)
+        sw = round(stroke * SS)
+        probe = Image.new("L", (1, 1))
+        d = ImageDraw.Draw(probe)
+        x0, _, x1, _ = d.textbbox((0, 0), text, font=f, anchor="ls")
+        _, cy0, _, cy1 = d.textbbox((0, 0), "H", font=f, anchor="ls")
+        x, y = xy
+        if align == "center":
+            ox = x * SS - (x0 + x1) / 2
+        else:
+            ox = x * SS - x0
+        oy = y * SS - (cy0 + cy1) / 2
+        fill = self.blank()
+        ImageDraw.Draw(fill).text((ox, oy), text, font=f, fill=255, anchor="ls")
+        if sw <= 0:
+            return None, fill
+        out = self.blank()
+        ImageDraw.Draw(out).text((ox, oy), text, font=f, fill=255, anchor="ls", stroke_width=sw, stroke_fill=255)
+        return out, fill
+
+    # painting -------------------------------------------------------------
+    def paint(self, mask, paint, opacity=1.0):
+        """Composites paint (a colour or a full-size RGB(A) image) through mask."""
+        if isinstance(paint, tuple):
+            layer = Image.new("RGBA", self.im.size, paint[:3] + (255,))
+        else:
+            layer = paint.convert("RGBA")
+        if opacity < 1.0:
+            mask = mask.point(lambda v: int(v * opacity))
+        layer.putalpha(mask)
+        self.im.alpha_composite(layer)
+
+    def vgrad(self, top, bottom, y0, y1):
+        """A full-size image running from colour top at y0 to bottom at y1."""
+        hh = self.h * SS
+        col = Image.new("RGB", (1, hh))
+        a, b = y0 * SS, y1 * SS
+        for yy in range(hh):
+            t = 0.0 if yy <= a else 1.0 if yy >= b else (yy - a) / (b - a)
+            col.putpixel((0, yy), mix(top, bottom, t))
+        return col.resize(self.im.size, Image.NEAREST)
+
+    def hgrad(self, stops, x0, x1):
+        """A full-size image through colour stops spread evenly from x0 to x1."""
+        ww = self.w * SS
+        row = Image.new("RGB", (ww, 1))
+        a, b = x0 * SS, x1 * SS
+        n = len(stops) - 1
+        for xx in range(ww):
+            t = 0.0 if xx <= a else 1.0 if xx >= b else (xx - a) / (b - a)
+            i = min(int(t * n), n - 1)
+            row.putpixel((xx, 0), mix(stops[i], stops[i + 1], t * n - i))
+        return row.resize(self.im.size, Image.NEAREST)
+
+    def rrect(self, box, r, paint, outline=None, width=0):
+        if outline is not None and width > 0:
+            self.paint(self.rrect_mask(box, r), outline)
+            x0, y0, x1, y1 = box
+            box = (x0 + width, y0 + width, x1 - width, y1 - width)
+            r = max(r - width, 0)
+        self.paint(self.rrect_mask(box, r), paint)
+
+    def text(self, xy, text, px, paint, path=BOLD, stroke=0.0, outline=INK, align="center"):
+        out, fill = self.text_masks(xy, text, px, path, stroke, align)
+        if out is not None:
+            self.paint(out, outline)
+        self.paint(fill, paint)
+
+    # finishing ------------------------------------------------------------
+    def _small(self):
+        # Pillow premultiplies alpha while resampling RGBA, so edge colours
+        # come out true rather than darkened towards the transparent black.
+        return self.im.resize((self.w, self.h), Image.BOX)
+
+    def opaque(self):
+        """Final picture for an opaque copy; the canvas must be fully covered."""
+        small = self._small()
+        return small.convert("RGB")
+
+    def keyed(self, threshold=128):
+        """Final picture for a keyed copy, edge hardened against any background.
+
+        A pixel that is mostly covered keeps its colour, anything else becomes
+        the key. Content colours are never pure black, so nothing inside a
+        shape turns transparent by accident.
+        """
+        small = self._small()
+        out = Image.new("RGB", small.size, KEY)
+        px_in, px_out = small.load(), out.load()
+        for y in range(small.height):
+            for x in range(small.width):
+                r, g, b, a = px_in[x, y]
+                if a >= threshold:
+                    px_out[x, y] = (r, g, b) if (r, g, b) != KEY else (1, 1, 1)
+        return out
+
+    def keyed_on(self, ground, threshold=8):
+        """Final picture for a keyed copy onto a known flat colour.
+
+        The letters only ever land on the letter panel's paper, so their edges
+        can be blended against that paper for a perfectly smooth outline.
+        """
+        small = self._small()
+        out = Image.new("RGB", small.size, KEY)
+        px_in, px_out = small.load(), out.load()
+        for y in range(small.height):
+            for x in range(small.width):
+                r, g, b, a = px_in[x, y]
+                if a >= threshold:
+                    c = mix(ground, (r, g, b), a / 255.0)
+                    px_out[x, y] = c if c != KEY else (1, 1, 1)
+        return out
+
+
+def paste_region(sheet, part, x, y):
+    """Places a finished keyed picture into the sprite sheet."""
+    sheet.paste(part, (x, y))
+
+
+# --- File writers ------------------------------------------------------------
+
+
+def bmp_bytes(im):
+    """A 24-bit, uncompressed, bottom-up BMP with fixed header values."""
+    im = im.convert("RGB")
+    w, h = im.size
+    row_bytes = (w * 3 + 3) & ~3
+    image_size = row_bytes * h
+    header = struct.pack("<2sIHHI", b"BM", 54 + image_size, 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, image_size, 2835, 2835, 0, 0)
+    px = im.load()
+    rows = []
+    pad = b"\0" * (row_bytes - w * 3)
+    for y in range(h - 1, -1, -1):
+        row = bytearray()
+        for x in range(w):
+            r, g, b = px[x, y]
+            row += bytes((b, g, r))
+        rows.append(bytes(row) + pad)
+    return header + info + b"".join(rows)
+
+
+def ico_image_bytes(rgba, palette):
+    """One 4-bit icon image: BITMAPINFOHEADER (height doubled), palette, XOR, AND."""
+    w, h = rgba.size
+    xor_row = ((w * 4 + 31) // 32) * 4
+    and_row = ((w + 31) // 32) * 4
+    px = rgba.load()
+    xor = bytearray()
+    andm = bytearray()
+    for y in range(h - 1, -1, -1):
+        nibbles = []
+        bits = []
+        for x in range(w):
+            r, g, b, a = px[x, y]
+            if a < 128:
+                nibbles.append(0)
+                bits.append(1)
+            else:
+                nibbles.append(nearest(palette, (r, g, b)))
+                bits.append(0)
+        row = bytearray()
+        for i in range(0, w, 2):
+            row.append((nibbles[i] << 4) | (nibbles[i + 1] if i + 1 < w else 0))
+        row += b"\0" * (xor_row - len(row))
+        xor += row
+        mrow = bytearray()
+        for i in range(0, w, 8):
+            byte = 0
+            for k in range(8):
+                if i + k < w and bits[i + k]:
+                    byte |= 0x80 >> k
+            mrow.append(byte)
+        mrow += b"\0" * (and_row - len(mrow))
+        andm += mrow
+    info = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 4, 0, len(xor) + len(andm), 0, 0, 16, 0)
+    pal = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    return info + pal + bytes(xor) + bytes(andm)
+
+
+def ico_bytes(images, palette):
+    """An ICO file holding the given RGBA images, all 16-colour."""
+    blobs = [ico_image_bytes(im, palette) for im in images]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for im, blob in zip(images, blobs):
+        w, h = im.size
+        out += struct.pack("<BBBBHHII", w % 256, h % 256, 16, 0, 1, 4, len(blob), offset)
+        offset += len(blob)
+    return out + b"".join(blobs)
+
+
+def nearest(palette, c):
+    best, best_d = 0, None
+    for i, p in enumerate(palette):
+        d = sum((p[k] - c[k]) ** 2 for k in range(3))
+        if best_d is None or d < best_d:
+            best, best_d = i, d
+    return best
+
+
+# --- Shared pieces -----------------------------------------------------------
+
+
+def fit_px(text, px, max_w, path=BOLD, stroke=0.0):
+    """The largest size not above px at which text (with outline) fits max_w."""
+    while px > 8:
+        f = font(path, px)
+        probe = ImageDraw.Draw(Image.new("L", (1, 1)))
+        x0, _, x1, _ = probe.textbbox((0, 0), text, font=f, anchor="ls", stroke_width=round(stroke * SS))
+        if (x1 - x0) / SS <= max_w:
+            return px
+        px -= 0.5
+    return px
+
+
+def keycap(c, box, face, side, label=None, label_px=0, label_paint=WHITE, r=5, label_stroke=None):
+    """A chunky keyboard key: outline, darker lower lip, lighter face."""
+    x0, y0, x1, y1 = box
+    lip = max(2, (y1 - y0) // 8)
+    c.rrect(box, r, side, outline=INK, width=2)
+    c.rrect((x0 + 2, y0 + 2, x1 - 2, y1 - 2 - lip), max(r - 2, 1), c.vgrad(mix(face, WHITE, 0.25), face, y0, y1))
+    if label:
+        stroke = max(1, label_px / 12) if label_stroke is None else label_stroke
+        c.text(((x0 + x1) / 2, (y0 + y1 - lip) / 2), label, label_px, label_paint, stroke=stroke)
+
+
+def star_points(cx, cy, r_out, r_in, n=5, turn=-90):
+
+    pts = []
+    for i in range(n * 2):
+        r = r_out if i % 2 == 0 else r_in
+        a = math.radians(turn + i * 180.0 / n)
+        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    return pts
+
+
+# --- The pictures ------------------------------------------------------------
+
+# Screen positions the game draws at; the frame is laid out around them.
+LETTER_AT = (88, 16)
+LETTER_SIZE = (144, 160)
+TIME_AT, TIME_W = (32, 184), 256
+GAUGE_AT, GAUGE_W = (32, 200), 128
+BAR_H = 16
+MISS_DIGITS_AT = (260, 64)  # three 16x24 digits
+
+PANEL_BOX = (78, 8, 242, 182)  # outer edge of the letter panel's rim
+
+
+def make_frame():
+    c = Canvas(320, 240, NIGHT)
+    c.paint(c.blank().point(lambda v: 255), c.vgrad(NIGHT_HI, NIGHT, 0, 240), 0.55)
+    # a quiet dot grid so the background is not a dead flat fill
+    dots = c.blank()
+    d = ImageDraw.Draw(dots)
+    for y in range(6, 240, 12):
+        for x in range(6 + (y // 12 % 2) * 6, 320, 12):
+            d.ellipse([(x - 1) * SS, (y - 1) * SS, (x + 1) * SS - 1, (y + 1) * SS - 1], fill=255)
+    c.paint(dots, NIGHT_HI, 0.9)
+
+    # letter panel: shadow, yellow rim, paper; the letter area itself is flat
+    # paper because the letters' edges are blended against exactly that colour
+    x0, y0, x1, y1 = PANEL_BOX
+    c.paint(c.rrect_mask((x0 + 4, y0 + 4, x1 + 4, y1 + 4), 14), DEEP, 0.8)
+    c.rrect(PANEL_BOX, 14, PAPER, outline=INK, width=2)
+    c.paint(c.rrect_mask((x0 + 2, y0 + 2, x1 - 2, y1 - 2), 12), YELLOW)
+    c.paint(c.rrect_mask((x0 + 5, y0 + 5, x1 - 5, y1 - 5), 9), INK)
+    c.paint(c.rrect_mask((x0 + 6, y0 + 6, x1 - 6, y1 - 6), 8), PAPER)
+
+    # left card: what to do, in pictures (a blank key, since any letter may come up)
+    card = (6, 36, 72, 150)
+    c.rrect(card, 8, NIGHT_HI, outline=RIM, width=1)
+    c.text((39, 50), "SEE IT,", 10, WHITE, path=COND)
+    c.text((39, 64), "PRESS IT!", 10, YELLOW, path=COND)
+    c.paint(c.poly_mask([(32, 77), (46, 77), (46, 85), (51, 85), (39, 96), (27, 85), (32, 85)]), INK)
+    c.paint(c.poly_mask([(33.5, 78.5), (44.5, 78.5), (44.5, 86.5), (47.5, 86.5), (39, 94.5), (30.5, 86.5), (33.5, 86.5)]), YELLOW)
+    keycap(c, (17, 100, 61, 140), SKY, BLUE)
+
+    # right card: the miss counter
+    c.rrect((248, 36, 318, 98), 8, NIGHT_HI, outline=RIM, width=1)
+    c.text((283.5, 51), "MISS", 12, PINK, stroke=1.5)
+    mx, my = MISS_DIGITS_AT
+    c.rrect((mx - 4, my - 3, mx + 48 + 4, my + 24 + 3), 5, DEEP, outline=RIM, width=1)
+
+    # dashboard: labels left of the bars, dark troughs where the bars go
+    c.rrect((2, 180, 318, 219), 7, DEEP, outline=RIM, width=1)
+    tx, ty = TIME_AT
+    gx, gy = GAUGE_AT
+    c.text((17, ty + 8), "TIME", fit_px("TIME", 10.5, 27, COND), YELLOW, path=COND)
+    c.text((17, gy + 8), "LIFE", fit_px("LIFE", 10.5, 27, COND), TEAL, path=COND)
+    c.paint(c.rrect_mask((tx - 1, ty - 1, tx + TIME_W + 1, ty + BAR_H + 1), 2), RIM)
+    c.paint(c.rrect_mask((gx - 1, gy - 1, gx + GAUGE_W + 1, gy + BAR_H + 1), 2), RIM)
+    c.paint(c.rrect_mask((tx, ty, tx + TIME_W, ty + BAR_H), 1), NIGHT)
+    c.paint(c.rrect_mask((gx, gy, gx + GAUGE_W, gy + BAR_H), 1), NIGHT)
+    ticks = c.blank()
+    d = ImageDraw.Draw(ticks)
+    for x in range(tx + 16, tx + TIME_W, 16):
+        d.rectangle([x * SS, (ty + 3) * SS, (x + 1) * SS - 1, (ty + BAR_H - 3) * SS - 1], fill=255)
+    for x in range(gx + 16, gx + GAUGE_W, 16):
+        d.rectangle([x * SS, (gy + 3) * SS, (x + 1) * SS - 1, (gy + BAR_H - 3) * SS - 1], fill=255)
+    c.paint(ticks, NIGHT_HI)
+    c.text((160, 229), "PRESS THE KEY YOU SEE", 10, SKY, path=COND)
+
+    im = c.opaque()
+    assert KEY not in set(im.getdata()), "the frame must not contain the key colour"
+    return im
+
+
+def plate_caption(w, h, text, fill, px, shape="pill", text_paint=WHITE, rim=INK, deco=None, stroke=None):
+    """A caption on its own filled plate, so it reads over bars and panels."""
+    c = Canvas(w, h)
+    box = (2, 2, w - 2, h - 2)
+    r = (h - 4) / 2
+    top, bottom = mix(fill, WHITE, 0.3), fill
+    if shape == "pill":
+        c.rrect(box, r, c.vgrad(top, bottom, 4, h - 4), outline=rim, width=2)
+        inner = (5, 5, w - 5, h / 2)
+        c.paint(c.rrect_mask(inner, (h / 2 - 5) / 2), WHITE, 0.22)
+    elif shape == "slant":
+        s = h * 0.45
+        c.paint(c.poly_mask([(2 + s, 2), (w - 2, 2), (w - 2 - s, h - 2), (2, h - 2)]), rim)
+        k = 2.8
+        c.paint(
+            c.poly_mask([(2 + s + k, 2 + 2), (w - 2 - k * 0.6, 4), (w - 2 - s - k, h - 4), (2 + k * 0.6, h - 4)]),
+            c.vgrad(top, bottom, 4, h - 4),
+        )
+    else:  # "box": a rounded card
+        c.rrect(box, 8, c.vgrad(top, bottom, 4, h - 4), outline=rim, width=2)
+    if deco:
+        deco(c)
+    if stroke is None:
+        stroke = max(1.5, px / 10)
+    c.text((w / 2, h / 2), text, fit_px(text, px, w - 34, BOLD, stroke), text_paint, stroke=stroke)
+    return c.keyed()
+
+
+def make_bar(w, stops):
+    """A left-aligned bar strip: reads right at any width cut from the left."""
+    h = BAR_H
+    c = Canvas(w, h)
+    body = c.hgrad(stops, 0, w)
+    # square outer corners: the strip must be solid over all its rows and columns
+    c.rrect((0, 0, w + 8, h), 0, INK)  # runs past the right edge: no end cap
+    c.paint(c.rrect_mask((1, 1, w + 8, h - 1), 2), body)
+    c.paint(c.rrect_mask((1, 1, w + 8, 6), 2), WHITE, 0.38)  # shine
+    c.paint(c.rrect_mask((1, h - 4, w + 8, h - 1), 1), INK, 0.25)  # shade
+    segs = c.blank()
+    d = ImageDraw.Draw(segs)
+    for x in range(8, w, 8):
+        d.rectangle([x * SS, 2 * SS, x * SS + SS - 1, (h - 2) * SS - 1], fill=255)
+    c.paint(segs, INK, 0.22)
+    return c.keyed()
+
+
+def sparkle(c, cx, cy, r, paint):
+    c.paint(c.poly_mask(star_points(cx, cy, r + 1.6, r * 0.45 + 1.6, 4)), INK)
+    c.paint(c.poly_mask(star_points(cx, cy, r, r * 0.45, 4)), paint)
+
+
+def make_stamp(letter, rank):
+    """A round seal stamp, slightly tilted like a real one pressed by hand."""
+
+    c = Canvas(80, 80)
+    ink = RED
+    c.paint(c.ellipse_mask((2, 2, 78, 78)), mix(ink, INK, 0.35))
+    c.paint(c.ellipse_mask((3.5, 3.5, 76.5, 76.5)), ink)
+    c.paint(c.ellipse_mask((8, 8, 72, 72)), YELLOW if rank == 0 else PAPER)
+    c.paint(c.ellipse_mask((10.5, 10.5, 69.5, 69.5)), ink)
+    # the letter, tilted, in paper colour
+    layer = Canvas(80, 80)
+    layer.text((40, 41), letter, 44, PAPER)
+    tilted = layer.im.rotate(12, resample=Image.BICUBIC, center=(40 * SS, 40 * SS))
+    c.im.alpha_composite(tilted)
+    # worn-ink flecks; seeded, so every run draws the same ones
+    rnd = random.Random(1000 + rank)
+    flecks = c.blank()
+    d = ImageDraw.Draw(flecks)
+    for _ in range(26):
+        x, y = rnd.uniform(12, 68), rnd.uniform(12, 68)
+        if (x - 40) ** 2 + (y - 40) ** 2 < 27**2:
+            rr = rnd.uniform(0.5, 1.1) * SS
+            d.ellipse([x * SS - rr, y * SS - rr, x * SS + rr, y * SS + rr], fill=255)
+    c.paint(flecks, mix(ink, PAPER, 0.35), 0.8)
+    return c.keyed()
+
+
+def make_sprite():
+    sheet = Image.new("RGB", (320, 368), KEY)
+
+    def good_deco(c):
+        sparkle(c, 22, 16, 7, YELLOW)
+        sparkle(c, 138, 16, 7, YELLOW)
+
+    def miss_deco(c):
+        for cx in (28, 132):
+            m = c.blank()
+            d = ImageDraw.Draw(m)
+            a = 5.5 * SS
+            for sx in (-1, 1):
+                d.line([(cx * SS - a, 16 * SS - sx * a), (cx * SS + a, 16 * SS + sx * a)], fill=255, width=int(5 * SS))
+            c.paint(m, INK)
+            m = c.blank()
+            d = ImageDraw.Draw(m)
+            for sx in (-1, 1):
+                d.line([(cx * SS - a, 16 * SS - sx * a), (cx * SS + a, 16 * SS + sx * a)], fill=255, width=int(2.4 * SS))
+            c.paint(m, WHITE)
+
+    paste_region(sheet, plate_caption(160, 32, "GOOD!", GREEN, 20, "pill", deco=good_deco), 0, 0)
+    paste_region(sheet, plate_caption(160, 32, "MISS", RED, 20, "slant", deco=miss_deco), 0, 32)
+    paste_region(sheet, plate_caption(160, 32, "READY?", BLUE, 19, "pill"), 160, 0)
+    paste_region(sheet, plate_caption(160, 32, "GO!", ORANGE, 23, "pill", deco=good_deco), 160, 32)
+
+    # end banner: a band across the whole screen
+    c = Canvas(320, 64)
+    c.paint(c.rrect_mask((0, 6, 320, 58), 0), INK)
+    c.paint(c.rrect_mask((0, 9, 320, 55), 0), c.vgrad(mix(RED, WHITE, 0.2), mix(RED, PURPLE, 0.5), 9, 55))
+    c.paint(c.rrect_mask((0, 12, 320, 14), 0), YELLOW)
+    c.paint(c.rrect_mask((0, 50, 320, 52), 0), YELLOW)
+    c.text((160, 32), "GAME OVER", 30, WHITE, stroke=3)
+    paste_region(sheet, c.keyed(), 0, 64)
+
+    paste_region(sheet, plate_caption(160, 32, "QUIT GAME?", PAPER, 17, "box", text_paint=RED, stroke=0), 0, 128)
+    paste_region(sheet, plate_caption(160, 32, "Y: YES / N: NO", PAPER, 15, "box", text_paint=BLUE, stroke=0), 160, 128)
+
+    paste_region(sheet, make_bar(256, [RED, ORANGE, YELLOW, GREEN]), 0, 160)
+    paste_region(sheet, make_bar(128, [PURPLE, SKY, TEAL]), 0, 176)
+
+    # time-up banner: two stacked words on a bright card
+    c = Canvas(160, 64)
+    c.rrect((3, 3, 157, 61), 14, c.vgrad(mix(YELLOW, WHITE, 0.3), ORANGE, 6, 58), outline=INK, width=3)
+    c.paint(c.rrect_mask((8, 7, 152, 24), 8), WHITE, 0.25)
+    c.text((80, 32), "TIME UP!", fit_px("TIME UP!", 26, 130, BOLD, 2.5), WHITE, stroke=2.5)
+    paste_region(sheet, c.keyed(), 0, 192)
+
+    paste_region(sheet, plate_caption(160, 32, "MISSES", PURPLE, 18, "box"), 0, 256)
+    paste_region(sheet, plate_caption(160, 32, "RANK", PURPLE, 18, "box"), 160, 256)
+
+    for r, letter in enumerate("SABC"):
+        paste_region(sheet, make_stamp(letter, r), 80 * r, 288)
+    return sheet
+
+
+def make_digits():
+    """Ten 16x24 figures, tall and narrow like a scoreboard's."""
+    out = Image.new("RGB", (160, 24), KEY)
+    for d in range(10):
+        # drawn wider than the cell, then squeezed into it
+        wide = Canvas(24, 24)
+        wide.text((12, 12), str(d), 21, wide.vgrad(WHITE, YELLOW, 5, 19), stroke=2.4)
+        cell = Canvas(16, 24)
+        cell.im = wide.im.resize((16 * SS, 24 * SS), Image.BICUBIC)
+        out.paste(cell.keyed(), (16 * d, 0))
+    return out
+
+
+def letter_px():
+    """One size for every letter: the largest at which all of them fit."""
+    w, h = LETTER_SIZE
+    px = 140.0
+    while True:
+        f = font(COND, px)
+        probe = ImageDraw.Draw(Image.new("L", (1, 1)))
+        _, cy0, _, cy1 = probe.textbbox((0, 0), "H", font=f, anchor="ls")
+        cap = (cy1 - cy0) / SS
+        ok = True
+        for ch in "ABCDEFGHIJKLMNOPQRSTUVWXYZ":
+            x0, y0, x1, y1 = probe.textbbox((0, 0), ch, font=f, anchor="ls", stroke_width=round(4 * SS))
+            if (x1 - x0) / SS > w - 12:
+                ok = False
+            # cap height is centred, so descenders must fit below the centre
+            if cap / 2 + y1 / SS + 5 > h / 2:
+                ok = False
+        if ok:
+            return px
+        px -= 1
+
+
+def make_letter(ch, px):
+    w, h = LETTER_SIZE
+    c = Canvas(w, h)
+    cx, cy = w / 2, h / 2 - 6
+    out, fill = c.text_masks((cx, cy), ch, px, COND, stroke=4)
+    # soft drop shadow on the paper
+    shadow = Image.new("L", out.size, 0)
+    shadow.paste(out, (4 * SS, 5 * SS))
+    c.paint(shadow, PAPER_SHADE)
+    c.paint(out, INK)
+    c.paint(fill, c.vgrad(mix(SKY, WHITE, 0.15), BLUE, cy - px * 0.36, cy + px * 0.36))
+    # a glossy highlight across the top half of the letter
+    hi = c.blank()
+    ImageDraw.Draw(hi).rectangle([0, 0, w * SS, int((cy - px * 0.1) * SS)], fill=255)
+
+    c.paint(ImageChops.multiply(hi, fill), WHITE, 0.18)
+    return c.keyed_on(PAPER)
+
+
+def make_logo():
+    """The studio splash."""
+    c = Canvas(320, 240, NIGHT)
+    glow = c.blank()
+    ImageDraw.Draw(glow).ellipse([40 * SS, -10 * SS, 280 * SS, 190 * SS], fill=255)
+
+    glow = glow.filter(ImageFilter.GaussianBlur(28 * SS))
+    c.paint(glow, mix(NIGHT_HI, BLUE, 0.45))
+    # three keys in a row, the middle one raised
+    keycap(c, (86, 56, 134, 104), PINK, mix(PINK, INK, 0.4), "M", 26)
+    keycap(c, (136, 40, 184, 88), YELLOW, mix(ORANGE, INK, 0.3), "W", 26)
+    keycap(c, (186, 56, 234, 104), TEAL, mix(TEAL, INK, 0.45), "K", 26)
+    c.text((160, 140), "MORVANE WORKS", 22, WHITE, stroke=2.5)
+    c.paint(c.rrect_mask((110, 158, 210, 160), 1), YELLOW)
+    c.text((160, 174), "GAMES FOR NIMBLE FINGERS", 10, SKY, path=COND)
+    return c.opaque()
+
+
+def make_title():
+    """The title card; black parts let the studio splash show through."""
+    c = Canvas(320, 240)
+    box = (10, 118, 310, 234)
+    c.paint(c.rrect_mask((box[0] + 4, box[1] + 5, box[2] + 4, box[3] + 5), 16), DEEP)
+    c.rrect(box, 16, YELLOW, outline=INK, width=3)
+    c.paint(c.rrect_mask((box[0] + 3, box[1] + 8, box[2] - 3, box[3] - 3), 13), PAPER)
+
+    out, fill = c.text_masks((160, 146), "Morvane", 40, BOLD, stroke=3.5)
+    shadow = Image.new("L", out.size, 0)
+    shadow.paste(out, (3 * SS, 3 * SS))
+    c.paint(shadow, PAPER_SHADE)
+    c.paint(out, INK)
+    c.paint(fill, c.vgrad(mix(SKY, WHITE, 0.2), BLUE, 132, 162))
+    c.text((160, 177), "Typing drill: press the key you see!", 11, INK, path=COND)
+
+    keycap(c, (54, 191, 82, 222), YELLOW, mix(ORANGE, INK, 0.3), "F", 15, label_paint=INK, label_stroke=0)
+    c.text((89, 205), "START", 15, BLUE, align="left")
+    keycap(c, (188, 191, 216, 222), PINK, mix(PINK, INK, 0.4), "J", 15, label_paint=INK, label_stroke=0)
+    c.text((223, 205), "QUIT", 15, RED, align="left")
+    return c.keyed()
+
+
+def make_icon(size):
+    """The program icon: a keycap with the M on it, drawn large and scaled down."""
+    big = 8
+    c = Canvas(size * big, size * big)
+    s = size * big
+    c.rrect((0, 0, s, s), s * 0.2, INK)
+    lip = s * 0.12
+    c.rrect((s * 0.06, s * 0.06, s * 0.94, s * 0.94), s * 0.15, BLUE)
+    c.rrect((s * 0.06, s * 0.06, s * 0.94, s * 0.94 - lip), s * 0.14, SKY)
+    c.text((s / 2, (s - lip) / 2), "M", s * 0.58, WHITE, stroke=s * 0.05)
+    return c.im.resize((size * SS, size * SS), Image.BOX).resize((size, size), Image.BOX)
+
+
+# At 16x16 a scaled-down drawing turns to mush, so the small icon is placed
+# pixel by pixel: the same key, darker face, white M.
+ICON16 = [
+    ".kkkkkkkkkkkkkk.",
+    "kssssssssssssssk",
+    "kbbbbbbbbbbbbbbk",
+    "kbbwwbbbbbbwwbbk",
+    "kbbwwwbbbbwwwbbk",
+    "kbbwwwwbbwwwwbbk",
+    "kbbwwbwwwwbwwbbk",
+    "kbbwwbbwwbbwwbbk",
+    "kbbwwbbbbbbwwbbk",
+    "kbbwwbbbbbbwwbbk",
+    "kbbwwbbbbbbwwbbk",
+    "kbbbbbbbbbbbbbbk",
+    "kddddddddddddddk",
+    "kddddddddddddddk",
+    ".kkkkkkkkkkkkkk.",
+    "................",
+]
+
+
+def make_icon16():
+    colours = {"k": INK, "s": SKY, "b": BLUE, "w": WHITE, "d": mix(BLUE, INK, 0.5)}
+    im = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
+    for y, row in enumerate(ICON16):
+        for x, ch in enumerate(row):
+            if ch != ".":
+                im.putpixel((x, y), colours[ch] + (255,))
+    return im
+
+
+# Sixteen colours for the icon: the palette's main colours plus greys.
+ICON_PALETTE = [
+    (0, 0, 0),
+    INK,
+    NIGHT,
+    BLUE,
+    SKY,
+    mix(SKY, WHITE, 0.5),
+    WHITE,
+    (128, 128, 128),
+    (192, 192, 192),
+    mix(BLUE, INK, 0.5),
+    mix(SKY, BLUE, 0.5),
+    mix(SKY, INK, 0.5),
+    YELLOW,
+    RED,
+    TEAL,
+    PAPER,
+]
+
+
+def build_all():
+    """Every picture by file name, plus the icon bytes."""
+    files = {
+        "frame.bmp": make_frame(),
+        "sprite.bmp": make_sprite(),
+        "vel.bmp": make_logo(),
+        "title.bmp": make_title(),
+        "fonts.bmp": make_digits(),
+    }
+    px = letter_px()
+    for ch in "ABCDEFGHIJKLMNOPQRSTUVWXYZ":
+        files[ch + ".bmp"] = make_letter(ch, px)
+    icon = ico_bytes([make_icon(32), make_icon16()], ICON_PALETTE)
+    return files, icon
+
+
+def main(argv):
+    repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    ap = argparse.ArgumentParser(description="Draws Morvane's pictures and icon.")
+    ap.add_argument("assets", nargs="?", default=os.path.join(repo, "assets"), help="output folder for the BMPs")
+    ap.add_argument("--icon", default=os.path.join(repo, "app", "morvane.ico"), help="where to write the icon")
+    args = ap.parse_args(argv)
+
+    for path in (BOLD, COND):
+        if not os.path.exists(path):
+            sys.exit(f"missing font {path}: install the fonts-dejavu-core package")
+    files, icon = build_all()
+    os.makedirs(args.assets, exist_ok=True)
+    for name, im in files.items():
+        with open(os.path.join(args.assets, name), "wb") as f:
+            f.write(bmp_bytes(im))
+    os.makedirs(os.path.dirname(os.path.abspath(args.icon)), exist_ok=True)
+    with open(args.icon, "wb") as f:
+        f.write(icon)
+    print(f"wrote {len(files)} pictures to {args.assets} and the icon to {args.icon}")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1:])
