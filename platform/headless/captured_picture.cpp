@@ -1,0 +1,72 @@
+#include "captured_picture.h"
+
+#include <algorithm>
+#include <cstddef>
+
+void CapturedPicture::Resize(int w, int h) {
+    w = std::max(w, 0);
+    h = std::max(h, 0);
+    if (w == m_nWidth && h == m_nHeight)
+        return;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3, 0);
+    const int nCommonW = std::min(w, m_nWidth);
+    const int nCommonH = std::min(h, m_nHeight);
+    for (int y = 0; y < nCommonH; ++y)
+        std::copy_n(m_bytes.begin() + static_cast<std::ptrdiff_t>(y) * m_nWidth * 3, nCommonW * 3,
+                    bytes.begin() + static_cast<std::ptrdiff_t>(y) * w * 3);
+    m_bytes = std::move(bytes);
+    m_nWidth = w;
+    m_nHeight = h;
+}
+
+void CapturedPicture::Fill(std::uint32_t rgb) {
+    for (std::size_t i = 0; i < m_bytes.size(); i += 3) {
+        m_bytes[i] = static_cast<std::uint8_t>(rgb >> 16);
+        m_bytes[i + 1] = static_cast<std::uint8_t>(rgb >> 8);
+        m_bytes[i + 2] = static_cast<std::uint8_t>(rgb);
+    }
+}
+
+void CapturedPicture::Draw(int x, int y, const PixelBlock& block) {
+    if (!block.pBits)
+        return;
+    // Block rows are stored bottom-up: picture row r is stored row nHeight - 1 - r.
+    for (int r = 0; r < block.nHeight; ++r) {
+        const int nDestY = y + r;
+        if (nDestY < 0 || nDestY >= m_nHeight)
+            continue;
+        const std::uint8_t* pRow =
+            block.pBits + static_cast<std::ptrdiff_t>(block.nHeight - 1 - r) * block.nPitch;
+        for (int c = 0; c < block.nWidth; ++c) {
+            const int nDestX = x + c;
+            if (nDestX < 0 || nDestX >= m_nWidth)
+                continue;
+            std::uint8_t* pOut =
+                m_bytes.data() + (static_cast<std::ptrdiff_t>(nDestY) * m_nWidth + nDestX) * 3;
+            pOut[0] = pRow[c * 3 + 2];
+            pOut[1] = pRow[c * 3 + 1];
+            pOut[2] = pRow[c * 3];
+        }
+    }
+}
+
+std::uint32_t CapturedPicture::PixelAt(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return 0;
+    const std::uint8_t* p = m_bytes.data() + (static_cast<std::ptrdiff_t>(y) * m_nWidth + x) * 3;
+    return (std::uint32_t{p[0]} << 16) | (std::uint32_t{p[1]} << 8) | std::uint32_t{p[2]};
+}
+
+std::uint64_t CapturedPicture::Hash() const {
+    std::uint64_t h = 14695981039346656037ull;
+    auto mix = [&h](std::uint8_t byte) {
+        h ^= byte;
+        h *= 1099511628211ull;
+    };
+    for (int n : {m_nWidth, m_nHeight})
+        for (int i = 0; i < 4; ++i)
+            mix(static_cast<std::uint8_t>(static_cast<unsigned>(n) >> (8 * i)));
+    for (std::uint8_t byte : m_bytes)
+        mix(byte);
+    return h;
+}

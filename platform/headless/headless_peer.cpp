@@ -1,0 +1,112 @@
+#include "headless_peer.h"
+
+#include "headless_system.h"
+#include "platform/wnd.h"
+#include "platform/wndclass.h"
+
+HeadlessPeer::HeadlessPeer(HeadlessSystem& system, CWnd& wnd, const CREATESTRUCT& cs, std::uint64_t nSerial)
+    : m_pSystem(&system), m_wnd(wnd), m_cs(cs),
+      m_nSerial(nSerial), m_rcWindow{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy} {}
+
+HeadlessPeer::~HeadlessPeer() {
+    if (m_pSystem)
+        m_pSystem->Forget(*this);
+}
+
+void HeadlessPeer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
+    if (m_pSystem)
+        m_pSystem->StartTimer(*this, nIDEvent, nElapse);
+}
+
+void HeadlessPeer::KillTimer(UINT_PTR nIDEvent) {
+    if (m_pSystem)
+        m_pSystem->StopTimer(*this, nIDEvent);
+}
+
+void HeadlessPeer::Invalidate(bool bErase) {
+    ++m_nInvalidations;
+    m_bInvalid = true;
+    if (bErase) {
+        ++m_nEraseRequests;
+        m_bErasePending = true;
+    }
+}
+
+void HeadlessPeer::SetFocus() {
+    if (m_pSystem)
+        m_pSystem->MoveFocus(*this);
+}
+
+void HeadlessPeer::Show(int nCmdShow) {
+    m_nLastShow = nCmdShow;
+    const bool bWasVisible = m_bVisible;
+    m_bVisible = nCmdShow != SW_HIDE;
+    if (m_bVisible && !bWasVisible) {
+        // Exposed by the desktop: repainted and erased, though the window asked for nothing.
+        m_bInvalid = true;
+        m_bErasePending = true;
+    }
+}
+
+void HeadlessPeer::Update() {
+    if (m_pSystem && m_bInvalid)
+        m_pSystem->PaintPeer(*this);
+}
+
+void HeadlessPeer::Move(const RECT& rcWindow) {
+    const bool bResized = rcWindow.right - rcWindow.left != m_rcWindow.right - m_rcWindow.left ||
+                          rcWindow.bottom - rcWindow.top != m_rcWindow.bottom - m_rcWindow.top;
+    m_rcWindow = rcWindow;
+    if (!bResized)
+        return;
+    m_bInvalid = true;
+    m_bErasePending = true;
+    const RECT rc = GetClientRect();
+    // The handler may do anything, the window's end included; nothing of this peer after it.
+    m_wnd.SendMessage(WM_SIZE, 0, static_cast<LPARAM>((rc.right & 0xFFFF) | ((rc.bottom & 0xFFFF) << 16)));
+}
+
+RECT HeadlessPeer::GetClientRect() const {
+    // No caption, border or menu bar is drawn here: the client area is the whole window.
+    return RECT{0, 0, m_rcWindow.right - m_rcWindow.left, m_rcWindow.bottom - m_rcWindow.top};
+}
+
+PresentTarget* HeadlessPeer::PaintTarget() {
+    return m_bPainting ? this : nullptr;
+}
+
+int HeadlessPeer::DeliveredTicks(UINT_PTR nIDEvent) const {
+    const auto it = m_ticks.find(nIDEvent);
+    return it == m_ticks.end() ? 0 : it->second;
+}
+
+void HeadlessPeer::ResetCounters() {
+    m_nInvalidations = 0;
+    m_nEraseRequests = 0;
+    m_nPaints = 0;
+    m_ticks.clear();
+}
+
+void HeadlessPeer::BeginPaint() {
+    const RECT rc = GetClientRect();
+    m_picture.Resize(rc.right, rc.bottom);
+    if (m_bErasePending) {
+        const WndClassInfo* pClass = AfxLookupWndClass(m_cs.lpszClass);
+        if (pClass && pClass->hbrBackground == COLOR_WINDOW + 1)
+            m_picture.Fill(0xFFFFFF);
+        else if (pClass && pClass->hbrBackground != 0)
+            m_picture.Fill(0xC0C0C0);
+    }
+    m_bInvalid = false;
+    m_bErasePending = false;
+    m_bPainting = true;
+}
+
+void HeadlessPeer::EndPaint() {
+    m_bPainting = false;
+    ++m_nPaints;
+}
+
+void HeadlessPeer::DrawPixels(int x, int y, const PixelBlock& block) {
+    m_picture.Draw(x, y, block);
+}

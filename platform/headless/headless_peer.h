@@ -1,0 +1,74 @@
+// The headless side of one window: it remembers what the window asked of the desktop
+// (repaints, erasing, focus, timers through the system) and captures what it painted.
+#pragma once
+
+#include "captured_picture.h"
+#include "platform/window_system.h"
+
+#include <cstdint>
+#include <map>
+
+class HeadlessSystem;
+
+class HeadlessPeer : public IWndPeer, private PresentTarget {
+public:
+    HeadlessPeer(HeadlessSystem& system, CWnd& wnd, const CREATESTRUCT& cs, std::uint64_t nSerial);
+    HeadlessPeer(const HeadlessPeer&) = delete;
+    HeadlessPeer& operator=(const HeadlessPeer&) = delete;
+    ~HeadlessPeer() override;
+
+    // IWndPeer
+    void SetTimer(UINT_PTR nIDEvent, UINT nElapse) override;
+    void KillTimer(UINT_PTR nIDEvent) override;
+    void Invalidate(bool bErase) override;
+    void SetFocus() override;
+    void Show(int nCmdShow) override;
+    void Update() override;
+    void Move(const RECT& rcWindow) override;
+    RECT GetClientRect() const override;
+    PresentTarget* PaintTarget() override;
+
+    CWnd& Window() const { return m_wnd; }
+    std::uint64_t Serial() const { return m_nSerial; }
+    const CREATESTRUCT& CreateParams() const { return m_cs; }
+    RECT WindowRect() const { return m_rcWindow; }
+    bool IsVisible() const { return m_bVisible; }
+    int LastShowCommand() const { return m_nLastShow; }
+
+    // A repaint is pending, and whether it is to erase the background first.
+    bool IsInvalid() const { return m_bInvalid; }
+    bool IsErasePending() const { return m_bErasePending; }
+    // Calls of Invalidate since creation or the last ResetCounters, and those asking to erase.
+    int InvalidateCount() const { return m_nInvalidations; }
+    int EraseRequestCount() const { return m_nEraseRequests; }
+    int PaintCount() const { return m_nPaints; }
+    // Ticks of timer id delivered to this window since creation or the last ResetCounters.
+    int DeliveredTicks(UINT_PTR nIDEvent) const;
+    void ResetCounters();
+
+    const CapturedPicture& Picture() const { return m_picture; }
+
+private:
+    friend class HeadlessSystem;
+
+    // Called by the system around the window's WM_PAINT.
+    void BeginPaint();
+    void EndPaint();
+    void DrawPixels(int x, int y, const PixelBlock& block) override;
+
+    HeadlessSystem* m_pSystem; // null once the system has gone
+    CWnd& m_wnd;
+    CREATESTRUCT m_cs;
+    std::uint64_t m_nSerial;
+    RECT m_rcWindow;
+    bool m_bVisible = false;
+    int m_nLastShow = -1;
+    bool m_bInvalid = false;
+    bool m_bErasePending = false;
+    bool m_bPainting = false;
+    int m_nInvalidations = 0;
+    int m_nEraseRequests = 0;
+    int m_nPaints = 0;
+    std::map<UINT_PTR, int> m_ticks;
+    CapturedPicture m_picture;
+};

@@ -1,0 +1,110 @@
+// The window layer's core, run on the headless desktop: creation, refusal, destruction
+// order, closing, window classes and the main window.
+#include "platform/winthread.h"
+#include "platform/wndclass.h"
+#include "recording_wnd.h"
+
+namespace {
+
+using WndTest = HeadlessTest;
+
+TEST_F(WndTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirst) {
+    RecordingWnd parent("P", log, system), first("C1", log, system), grandchild("G", log, system),
+        second("C2", log, system);
+    ASSERT_TRUE(parent.CreateSimple());
+    ASSERT_TRUE(first.CreateSimple(&parent));
+    ASSERT_TRUE(grandchild.CreateSimple(&first));
+    ASSERT_TRUE(second.CreateSimple(&parent));
+
+    EXPECT_TRUE(parent.DestroyWindow());
+
+    EXPECT_EQ(Logged(WM_DESTROY), (std::vector<std::string>{"P:0", "C1:0", "G:0", "C2:0"}));
+    EXPECT_EQ(Logged(WM_NCDESTROY), (std::vector<std::string>{"G:0", "C1:0", "C2:0", "P:0"}));
+    for (const CWnd* pWnd : {static_cast<CWnd*>(&parent), static_cast<CWnd*>(&first),
+                             static_cast<CWnd*>(&grandchild), static_cast<CWnd*>(&second)}) {
+        EXPECT_FALSE(system.IsAlive(*pWnd));
+        EXPECT_EQ(pWnd->GetSafeHwnd(), nullptr);
+    }
+    EXPECT_FALSE(parent.DestroyWindow()) << "a second destroy has nothing to destroy";
+}
+
+TEST_F(WndTest, RefusedCreationDestroysTheWindowAgain) {
+    RecordingWnd wnd("W", log, system);
+    wnd.onCreate = [] { return -1; };
+    EXPECT_FALSE(wnd.CreateSimple());
+    EXPECT_EQ(Logged(WM_DESTROY).size(), 1u);
+    EXPECT_EQ(Logged(WM_NCDESTROY).size(), 1u);
+    EXPECT_FALSE(system.IsAlive(wnd));
+    EXPECT_TRUE(system.Peers().empty());
+}
+
+TEST_F(WndTest, CreationFailsWhenTheDesktopCannotMakeTheWindow) {
+    RecordingWnd wnd("W", log, system);
+    system.FailNextCreate();
+    EXPECT_FALSE(wnd.CreateSimple());
+    EXPECT_TRUE(log.empty()) << "no WM_CREATE without a window";
+    EXPECT_TRUE(wnd.CreateSimple()) << "the failure was for one creation only";
+}
+
+TEST_F(WndTest, CloseByDefaultDestroysTheMainWindowAndEndsTheLoop) {
+    CWinThread thread;
+    auto* pFrame = new RecordingWnd("F", log, system);
+    pFrame->bDeleteOnNcDestroy = true;
+    ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "F", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, 0));
+    thread.m_pMainWnd = pFrame;
+
+    pFrame->SendMessage(WM_CLOSE); // deletes the frame
+
+    EXPECT_EQ(Logged(WM_NCDESTROY), (std::vector<std::string>{"F:0"}));
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+    EXPECT_TRUE(system.IsQuitRequested());
+    EXPECT_EQ(system.ExitCode(), 0);
+}
+
+TEST_F(WndTest, ClosingAChildDoesNotEndTheLoop) {
+    CWinThread thread;
+    RecordingWnd frame("F", log, system), child("C", log, system);
+    ASSERT_TRUE(frame.CreateSimple());
+    ASSERT_TRUE(child.CreateSimple(&frame));
+    thread.m_pMainWnd = &frame;
+    child.SendMessage(WM_CLOSE);
+    EXPECT_FALSE(system.IsAlive(child));
+    EXPECT_TRUE(system.IsAlive(frame));
+    EXPECT_FALSE(system.IsQuitRequested());
+    EXPECT_EQ(AfxGetMainWnd(), &frame);
+}
+
+TEST_F(WndTest, ChildVisibleStyleShowsTheWindowAndMoveSendsSize) {
+    RecordingWnd wnd("W", log, system);
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "W", WS_CHILD, 0, 0, 50, 40, nullptr, 0));
+    EXPECT_FALSE(system.IsShown(wnd)) << "no WS_VISIBLE, not shown";
+    wnd.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(system.IsShown(wnd));
+
+    wnd.MoveWindow(10, 20, 320, 240);
+    EXPECT_EQ(Logged(WM_SIZE), (std::vector<std::string>{"W:3200240"}));
+    RECT rc;
+    wnd.GetClientRect(&rc);
+    EXPECT_EQ(rc.right, 320);
+    EXPECT_EQ(rc.bottom, 240);
+    wnd.MoveWindow(30, 40, 320, 240);
+    EXPECT_EQ(Logged(WM_SIZE).size(), 1u) << "a move without a new size sends no WM_SIZE";
+}
+
+TEST(WndClassTest, SameDescriptionSameNameAndLookupGivesItBack) {
+    const LPCSTR a = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                                         LoadCursorA(nullptr, IDC_ARROW), COLOR_WINDOW + 1);
+    const LPCSTR b = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS,
+                                         LoadCursorA(nullptr, IDC_ARROW), COLOR_WINDOW + 1);
+    const LPCSTR c =
+        AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, LoadCursorA(nullptr, IDC_ARROW), COLOR_WINDOW + 1);
+    EXPECT_EQ(a, b);
+    EXPECT_STRNE(a, c);
+    const WndClassInfo* pInfo = AfxLookupWndClass(a);
+    ASSERT_NE(pInfo, nullptr);
+    EXPECT_EQ(pInfo->nClassStyle, 0x000Bu);
+    EXPECT_EQ(pInfo->hbrBackground, 6);
+    EXPECT_EQ(AfxLookupWndClass("Button"), nullptr);
+}
+
+} // namespace
