@@ -1,0 +1,77 @@
+#include "dialog.h"
+
+#include "afxres.h"
+#include "winthread.h"
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::~CDialog() = default;
+
+INT_PTR CDialog::DoModal() {
+    const DialogTemplate* pTemplate = AfxFindDialog(m_nIDTemplate);
+    if (!pTemplate || GetSafeHwnd())
+        return -1;
+    CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    m_nModalResult = -1;
+    m_bEnded = false;
+    if (!CreateEx(pTemplate->dwExStyle, nullptr, pTemplate->pszCaption, pTemplate->style & ~WS_VISIBLE,
+                  pTemplate->x, pTemplate->y, pTemplate->cx, pTemplate->cy, pOwner, 0,
+                  const_cast<DialogTemplate*>(pTemplate)))
+        return -1;
+    OnInitDialog();
+    if (!m_bEnded) {
+        if (auto* pModal = dynamic_cast<IModalPeer*>(GetSafeHwnd())) {
+            m_bInModalLoop = true;
+            pModal->RunModalLoop();
+            m_bInModalLoop = false;
+        }
+    }
+    DestroyWindow();
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int nResult) {
+    m_nModalResult = nResult;
+    m_bEnded = true;
+    if (m_bInModalLoop)
+        if (auto* pModal = dynamic_cast<IModalPeer*>(GetSafeHwnd()))
+            pModal->EndModalLoop();
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    DoDataExchange(&dx);
+    return TRUE;
+}
+
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) {
+    if (nCode == CN_COMMAND && nID == static_cast<UINT>(IDOK)) {
+        OnOK();
+        return TRUE;
+    }
+    if (nCode == CN_COMMAND && nID == static_cast<UINT>(IDCANCEL)) {
+        OnCancel();
+        return TRUE;
+    }
+    return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange* /*pDX*/) {}
+
+void CDialog::OnClose() {
+    OnCancel();
+}

@@ -1,0 +1,19 @@
+#include "dlgunits.h"
+
+#include <cstdint>
+
+int MulDiv(int a, int b, int c) {
+    if (c == 0)
+        return -1;
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    const std::int64_t half = (c < 0 ? -static_cast<std::int64_t>(c) : c) / 2;
+    const bool bNegative = (product < 0) != (c < 0);
+    const std::int64_t magnitude = (product < 0 ? -product : product) + half;
+    const std::int64_t quotient = magnitude / (c < 0 ? -static_cast<std::int64_t>(c) : c);
+    return static_cast<int>(bNegative ? -quotient : quotient);
+}
+
+RECT MapDialogRect(const RECT& rc, DialogBaseUnits units) {
+    return RECT{MulDiv(rc.left, units.cx, 4), MulDiv(rc.top, units.cy, 8), MulDiv(rc.right, units.cx, 4),
+                MulDiv(rc.bottom, units.cy, 8)};
+}

@@ -1,0 +1,22 @@
+// Dialog units: dialog templates measure in quarters of the font's average character width
+// and eighths of its height, so a dialog grows with its font.
+#pragma once
+
+#include "wintypes.h"
+
+struct DialogBaseUnits {
+    int cx = 0; // average character width in pixels
+    int cy = 0; // character height in pixels
+};
+
+// a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
+int MulDiv(int a, int b, int c);
+
+// The average character width from the width of the 52 letters "A".."Z" "a".."z" side by
+// side, rounded the way the system rounds it.
+constexpr int AverageCharWidth(int nExtentOfLetters) {
+    return (nExtentOfLetters / 26 + 1) / 2;
+}
+
+// Converts a rectangle from dialog units to pixels.
+RECT MapDialogRect(const RECT& rc, DialogBaseUnits units);
