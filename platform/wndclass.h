@@ -8,7 +8,10 @@ using HCURSOR = const char*;
 using HBRUSH = std::intptr_t;
 using HICON = const char*;
 
-constexpr HCURSOR IDC_ARROW = "arrow";
+// One object for the whole program, so every file that names the cursor gets the same
+// pointer (a string literal may have a different address in each file that spells it).
+inline constexpr char IDC_ARROW_NAME[] = "arrow";
+constexpr HCURSOR IDC_ARROW = IDC_ARROW_NAME;
 
 struct WndClassInfo {
     UINT nClassStyle = 0;
