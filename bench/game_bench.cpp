@@ -1,0 +1,90 @@
+// The game's cost on the headless desktop: a whole game of 60 seconds of play with every
+// timer tick and a key every 300 ms, and the composing of one play screen.
+#include "game/game_view.h"
+#include "platform/headless/headless_system.h"
+#include "testkit/game_assets.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class BenchView : public CGameView {
+public:
+    using CGameView::CGameView;
+    using CGameView::DrawPlayScreen;
+    using CGameView::m_bPlaying;
+    using CGameView::m_dwTimeLeft;
+    using CGameView::m_nLetter;
+    using CGameView::m_nPhase;
+};
+
+struct Desk {
+    Desk() {
+        testkit::WriteGameAssets(dir.Path());
+        system.Install();
+    }
+    // A view on its title screen.
+    std::unique_ptr<BenchView> TitleView() {
+        auto view = std::make_unique<BenchView>(random);
+        view->SetAssetDirectory(dir.Path().string());
+        if (!view->CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, 320, 240, nullptr, 0xE900))
+            return nullptr;
+        view->SetFocus();
+        system.Advance(107 * 33);
+        return view;
+    }
+    testkit::TempDir dir;
+    HeadlessSystem system;
+    FixedSeedRandom random{1};
+};
+
+// From F on the title to the logo again: frame wipe, intro, 60 s of play with a key every
+// 300 ms, the time-up banner and the result screen. range(0): paint after every message.
+void BM_WholeGame(benchmark::State& state) {
+    Desk desk;
+    desk.system.SetAutoPaint(state.range(0) != 0);
+    std::int64_t nKeys = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto view = desk.TitleView();
+        if (!view) {
+            state.SkipWithError("the synthetic pictures did not load");
+            return;
+        }
+        state.ResumeTiming();
+        desk.system.PressKey('F');
+        while (view->m_nPhase != PHASE_LOGO) {
+            desk.system.Advance(300);
+            if (view->m_bPlaying && (view->m_nPhase == PHASE_START || view->m_nPhase == PHASE_PLAY)) {
+                desk.system.PressKey('A' + static_cast<UINT>(view->m_nLetter));
+                ++nKeys;
+            }
+        }
+        state.PauseTiming();
+        view.reset();
+        state.ResumeTiming();
+    }
+    state.counters["keys/game"] = benchmark::Counter(static_cast<double>(nKeys) / state.iterations());
+}
+BENCHMARK(BM_WholeGame)->Arg(0)->Arg(1)->ArgName("paint")->Unit(benchmark::kMillisecond);
+
+void BM_DrawPlayScreen(benchmark::State& state) {
+    Desk desk;
+    auto view = desk.TitleView();
+    if (!view) {
+        state.SkipWithError("the synthetic pictures did not load");
+        return;
+    }
+    view->m_dwTimeLeft = 60000;
+    int nLetter = 0;
+    for (auto _ : state) {
+        view->m_nLetter = static_cast<std::int8_t>(nLetter++ % 26);
+        view->DrawPlayScreen();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawPlayScreen)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
