@@ -1,12 +1,25 @@
 #include "headless_peer.h"
 
 #include "headless_system.h"
+#include "platform/afxres.h"
+#include "platform/sysmetrics.h"
 #include "platform/wnd.h"
 #include "platform/wndclass.h"
 
+namespace {
+// Where and how large a window asked to be; CW_USEDEFAULT leaves the choice to the desktop,
+// which puts it at the origin at 640 x 480.
+RECT InitialRect(const CREATESTRUCT& cs) {
+    const int x = cs.x == CW_USEDEFAULT ? 0 : cs.x;
+    const int y = cs.x == CW_USEDEFAULT ? 0 : cs.y;
+    const int cx = cs.cx == CW_USEDEFAULT ? 640 : cs.cx;
+    const int cy = cs.cx == CW_USEDEFAULT ? 480 : cs.cy;
+    return RECT{x, y, x + cx, y + cy};
+}
+} // namespace
+
 HeadlessPeer::HeadlessPeer(HeadlessSystem& system, CWnd& wnd, const CREATESTRUCT& cs, std::uint64_t nSerial)
-    : m_pSystem(&system), m_wnd(wnd), m_cs(cs),
-      m_nSerial(nSerial), m_rcWindow{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy} {}
+    : m_pSystem(&system), m_wnd(wnd), m_cs(cs), m_nSerial(nSerial), m_rcWindow(InitialRect(cs)) {}
 
 HeadlessPeer::~HeadlessPeer() {
     if (m_pSystem)
@@ -67,8 +80,14 @@ void HeadlessPeer::Move(const RECT& rcWindow) {
 }
 
 RECT HeadlessPeer::GetClientRect() const {
-    // No caption, border or menu bar is drawn here: the client area is the whole window.
-    return RECT{0, 0, m_rcWindow.right - m_rcWindow.left, m_rcWindow.bottom - m_rcWindow.top};
+    // The window less its frame, caption, edge and menu bar, measured with the same metrics
+    // the layer uses to size a window for a given client area.
+    RECT rcFrame{0, 0, 0, 0};
+    const bool bMenu = (m_cs.style & WS_CHILD) == 0 && m_cs.hMenu != 0;
+    AdjustWindowRectEx(&rcFrame, m_cs.style, bMenu ? TRUE : FALSE, m_cs.dwExStyle);
+    const LONG cx = (m_rcWindow.right - m_rcWindow.left) - (rcFrame.right - rcFrame.left);
+    const LONG cy = (m_rcWindow.bottom - m_rcWindow.top) - (rcFrame.bottom - rcFrame.top);
+    return RECT{0, 0, cx > 0 ? cx : 0, cy > 0 ? cy : 0};
 }
 
 PresentTarget* HeadlessPeer::PaintTarget() {

@@ -1,5 +1,6 @@
 // The window layer's core, run on the headless desktop: creation, refusal, destruction
 // order, closing, window classes and the main window.
+#include "platform/sysmetrics.h"
 #include "platform/winthread.h"
 #include "platform/wndclass.h"
 #include "recording_wnd.h"
@@ -89,6 +90,23 @@ TEST_F(WndTest, ChildVisibleStyleShowsTheWindowAndMoveSendsSize) {
     EXPECT_EQ(rc.bottom, 240);
     wnd.MoveWindow(30, 40, 320, 240);
     EXPECT_EQ(Logged(WM_SIZE).size(), 1u) << "a move without a new size sends no WM_SIZE";
+}
+
+TEST_F(WndTest, ClientAreaIsTheWindowLessItsFrameCaptionEdgeAndMenu) {
+    const DWORD dwStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT rc{0, 0, 320, 240};
+    AdjustWindowRectEx(&rc, dwStyle, TRUE, WS_EX_CLIENTEDGE);
+    RecordingWnd frame("F", log, system), child("C", log, system);
+    ASSERT_TRUE(frame.CreateEx(WS_EX_CLIENTEDGE, nullptr, "F", dwStyle, 10, 10, rc.right - rc.left,
+                               rc.bottom - rc.top, nullptr, 128));
+    ASSERT_TRUE(child.CreateEx(0, nullptr, "C", WS_CHILD | WS_BORDER, 0, 0, 100, 50, &frame, 1));
+    RECT client;
+    frame.GetClientRect(&client);
+    EXPECT_EQ(client.right, 320);
+    EXPECT_EQ(client.bottom, 240);
+    child.GetClientRect(&client);
+    EXPECT_EQ(client.right, 100 - 2) << "a child's border is not client area either";
+    EXPECT_EQ(client.bottom, 50 - 2);
 }
 
 TEST(WndClassTest, SameDescriptionSameNameAndLookupGivesItBack) {
