@@ -5,6 +5,7 @@
 #pragma once
 
 #include "resources.h"
+#include "runtime_class.h"
 #include "wnd.h"
 
 #include <string>
@@ -13,6 +14,10 @@ class CFrameWnd : public CWnd {
 public:
     CFrameWnd();
     ~CFrameWnd() override;
+
+    static const CRuntimeClass classCFrameWnd;
+    virtual const CRuntimeClass* GetRuntimeClass() const;
+    BOOL IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
 
     // Creates the window from resource nIDResource: the caption is string nIDResource up to
     // its first line break, the menu is menu nIDResource, and after the window exists the

@@ -1,0 +1,115 @@
+// The application object's start-up around a message loop, and dialogs on a desktop that
+// has no modal loop.
+#include "shell_layer_fixture.h"
+
+#include "platform/dialog.h"
+
+namespace shelltest {
+namespace {
+
+TEST_F(ShellLayerTest, AnApplicationWithoutANameTakesItFromTheStringTable) {
+    ASSERT_TRUE(app.InitApplication());
+    EXPECT_STREQ(app.m_pszAppName, "Test App");
+    TestApp named(log, "Named");
+    EXPECT_EQ(AfxGetApp(), &named);
+    named.InitApplication();
+    EXPECT_STREQ(named.m_pszAppName, "Named");
+}
+
+TEST_F(ShellLayerTest, TheProgramReturnsTheMessageLoopsCode) {
+    int nLoops = 0;
+    EXPECT_EQ(AfxWinMain([&] { return ++nLoops, 7; }), 7);
+    EXPECT_EQ(nLoops, 1);
+    EXPECT_EQ(app.nExitInstanceCalls, 1);
+    EXPECT_EQ(AfxWinMain([] { return 0; }), 0);
+}
+
+TEST_F(ShellLayerTest, AFailedStartUpReturnsOneRunsNoLoopAndLeavesNoWindow) {
+    app.initInstance = [this] {
+        LoadMainFrame();
+        return FALSE;
+    };
+    bool bLooped = false;
+    EXPECT_EQ(AfxWinMain([&] { return bLooped = true, 0; }), 1);
+    EXPECT_FALSE(bLooped);
+    EXPECT_TRUE(bFrameDeleted);
+    EXPECT_TRUE(system.Peers().empty());
+    EXPECT_EQ(app.nExitInstanceCalls, 1);
+}
+
+// A dialog that says what happened to it.
+class TestDialog : public CDialog {
+public:
+    explicit TestDialog(UINT nID, Log& log) : CDialog(nID), m_log(log) {}
+    std::function<void(TestDialog&)> onInit;
+    CREATESTRUCT cs;
+
+protected:
+    BOOL OnInitDialog() override {
+        cs = GetCreateStruct();
+        m_log.push_back("init");
+        BOOL bResult = CDialog::OnInitDialog();
+        if (onInit)
+            onInit(*this);
+        return bResult;
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        m_log.push_back(pDX->m_bSaveAndValidate ? "save" : "load");
+    }
+
+private:
+    Log& m_log;
+};
+
+TEST_F(ShellLayerTest, ADialogIsMadeFromItsTemplateOwnedByTheMainWindow) {
+    TestFrame* pFrame = LoadMainFrame();
+    ASSERT_NE(pFrame, nullptr);
+    TestDialog dlg(ID_TEST_DIALOG, log);
+    log.clear();
+    // The headless desktop has no modal loop: the dialog is made, initialised and destroyed.
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_EQ(log, (Log{"init", "load"}));
+    EXPECT_EQ(dlg.cs.hwndParent, pFrame);
+    EXPECT_EQ(dlg.cs.cx, 120); // dialog units: the backend turns them into pixels
+    EXPECT_EQ(dlg.cs.cy, 60);
+    EXPECT_EQ(dlg.cs.style, WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    EXPECT_STREQ(dlg.cs.lpszName, "Test");
+    EXPECT_EQ(dlg.cs.lpCreateParams, &DIALOGS[0]);
+    EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(system.Peers().size(), 3u); // the frame and its two children
+    pFrame->DestroyWindow();
+}
+
+TEST_F(ShellLayerTest, TheDialogsButtonsAndCloseBoxEndItWithTheirResults) {
+    struct Case {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        INT_PTR expected;
+        Log log;
+    };
+    const Case cases[] = {
+        {"OK saves the data first", WM_COMMAND, MAKEWPARAM(IDOK, 0), IDOK, {"init", "load", "save"}},
+        {"Cancel", WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), IDCANCEL, {"init", "load"}},
+        {"the close box", WM_CLOSE, 0, IDCANCEL, {"init", "load"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestDialog dlg(ID_TEST_DIALOG, log);
+        dlg.onInit = [&c](TestDialog& d) { d.SendMessage(c.message, c.wParam, 0); };
+        log.clear();
+        EXPECT_EQ(dlg.DoModal(), c.expected);
+        EXPECT_EQ(log, c.log);
+        EXPECT_TRUE(system.Peers().empty());
+    }
+}
+
+TEST_F(ShellLayerTest, ADialogWithoutATemplateIsNotShown) {
+    TestDialog dlg(999, log);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(system.Peers().empty());
+}
+
+} // namespace
+} // namespace shelltest
