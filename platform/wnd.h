@@ -82,7 +82,6 @@ private:
     DWORD m_dwStyle = 0;
     DWORD m_dwExStyle = 0;
     CREATESTRUCT m_cs;
-    const MSG* m_pCurrentMsg = nullptr;
 };
 
 // Dispatches a key message from a backend: the target and its ancestors get
