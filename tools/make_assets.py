@@ -369,7 +369,25 @@ GAUGE_AT, GAUGE_W = (32, 200), 128
 BAR_H = 16
 MISS_DIGITS_AT = (260, 64)  # three 16x24 digits
 
-PANEL_BOX = (78, 8, 242, 182)  # outer edge of the letter panel's rim
+PANEL_BOX = (72, 8, 248, 182)  # outer edge of the letter panel's rim
+PAPER_BOX = tuple(v + d for v, d in zip(PANEL_BOX, (6, 6, -6, -6)))  # the flat paper inside the rim
+
+# The result screen is drawn over this same frame: the misses and rank
+# captions come in from the left at (0,96) and (0,144), the three result
+# digits land at (192,100) and the rank stamp at (160,120). The panel is wide
+# enough that the digits and the stamp's seal sit on its flat paper, clear of
+# its rim and of the dashboard below.
+RESULT_DIGITS_AT = (192, 100)
+STAMP_AT = (160, 120)
+# The seal inside the stamp's 80x80 cell: below the result digits' row,
+# above the paper's lower edge, right-aligned with the digits.
+SEAL_BOX = (26, 5, 78, 53)
+
+# the two side cards, mirror images of each other about the panel
+# (the miss digits at (260,64) sit in the right card's well)
+HINT_CARD = (7, 32, 65, 90)
+MISS_CARD = (255, 32, 313, 90)
+CARD_WELL_Y = 61
 
 
 def make_frame():
@@ -383,29 +401,41 @@ def make_frame():
             d.ellipse([(x - 1) * SS, (y - 1) * SS, (x + 1) * SS - 1, (y + 1) * SS - 1], fill=255)
     c.paint(dots, NIGHT_HI, 0.9)
 
-    # letter panel: shadow, yellow rim, paper; the letter area itself is flat
-    # paper because the letters' edges are blended against exactly that colour
+    # letter panel: shadow, yellow rim, paper; the paper is one flat colour
+    # because the letters' edges are blended against exactly that colour
     x0, y0, x1, y1 = PANEL_BOX
     c.paint(c.rrect_mask((x0 + 4, y0 + 4, x1 + 4, y1 + 4), 14), DEEP, 0.8)
     c.rrect(PANEL_BOX, 14, PAPER, outline=INK, width=2)
     c.paint(c.rrect_mask((x0 + 2, y0 + 2, x1 - 2, y1 - 2), 12), YELLOW)
     c.paint(c.rrect_mask((x0 + 5, y0 + 5, x1 - 5, y1 - 5), 9), INK)
-    c.paint(c.rrect_mask((x0 + 6, y0 + 6, x1 - 6, y1 - 6), 8), PAPER)
+    c.paint(c.rrect_mask(PAPER_BOX, 8), PAPER)
 
-    # left card: what to do, in pictures (a blank key, since any letter may come up)
-    card = (6, 36, 72, 150)
-    c.rrect(card, 8, NIGHT_HI, outline=RIM, width=1)
-    c.text((39, 50), "SEE IT,", 10, WHITE, path=COND)
-    c.text((39, 64), "PRESS IT!", 10, YELLOW, path=COND)
-    c.paint(c.poly_mask([(32, 77), (46, 77), (46, 85), (51, 85), (39, 96), (27, 85), (32, 85)]), INK)
-    c.paint(c.poly_mask([(33.5, 78.5), (44.5, 78.5), (44.5, 86.5), (47.5, 86.5), (39, 94.5), (30.5, 86.5), (33.5, 86.5)]), YELLOW)
-    keycap(c, (17, 100, 61, 140), SKY, BLUE)
+    # two small cards either side of the panel, mirror images of each other:
+    # a label on top, a dark well below. Left: what to do, pointing at the
+    # letter; right: the miss counter, whose digits sit in the well.
+    for card in (HINT_CARD, MISS_CARD):
+        cx0, cy0, cx1, cy1 = card
+        c.rrect(card, 7, NIGHT_HI, outline=RIM, width=1)
+        # the well: square at the top, rounded with the card at the bottom
+        well = ImageChops.lighter(
+            c.rrect_mask((cx0 + 1, CARD_WELL_Y, cx1 - 1, cy1 - 1), 6),
+            c.rrect_mask((cx0 + 1, CARD_WELL_Y, cx1 - 1, CARD_WELL_Y + 8), 0),
+        )
+        c.paint(well, DEEP)
+        c.paint(c.rrect_mask((cx0 + 1, CARD_WELL_Y, cx1 - 1, CARD_WELL_Y + 1), 0), RIM)
 
-    # right card: the miss counter
-    c.rrect((248, 36, 318, 98), 8, NIGHT_HI, outline=RIM, width=1)
-    c.text((283.5, 51), "MISS", 12, PINK, stroke=1.5)
-    mx, my = MISS_DIGITS_AT
-    c.rrect((mx - 4, my - 3, mx + 48 + 4, my + 24 + 3), 5, DEEP, outline=RIM, width=1)
+    hx0, hy0, hx1, hy1 = HINT_CARD
+    hc = (hx0 + hx1) / 2
+    c.text((hc, hy0 + 9), "SEE IT,", 10, WHITE, path=COND)
+    c.text((hc, hy0 + 21), "PRESS IT!", 10, YELLOW, path=COND)
+    ay = (CARD_WELL_Y + 1 + hy1 - 1) / 2
+    # a right-pointing arrow: shaft (x0..neck, half height t), head (neck..tip, half height hh)
+    for x0, neck, tip, t, hh, paint in ((-12, 1, 12, 4, 9, INK), (-10.5, 2.5, 9.8, 2.5, 5.8, YELLOW)):
+        pts = [(x0, -t), (neck, -t), (neck, -hh), (tip, 0), (neck, hh), (neck, t), (x0, t)]
+        c.paint(c.poly_mask([(hc + x, ay + y) for x, y in pts]), paint)
+
+    mx0, my0, mx1, my1 = MISS_CARD
+    c.text(((mx0 + mx1) / 2, (my0 + CARD_WELL_Y) / 2), "MISS", 12, PINK, stroke=1.5)
 
     # dashboard: labels left of the bars, dark troughs where the bars go
     c.rrect((2, 180, 318, 219), 7, DEEP, outline=RIM, width=1)
@@ -429,6 +459,36 @@ def make_frame():
     im = c.opaque()
     assert KEY not in set(im.getdata()), "the frame must not contain the key colour"
     return im
+
+
+def make_tab(text, fill, px):
+    """A result caption: a tab that comes in from the screen's left edge and
+    points right, at the value drawn beside it; its text is right-aligned."""
+    w, h = 160, 32
+    c = Canvas(w, h)
+    y0, y1 = 3, 29
+    mid = (y0 + y1) / 2
+    tip = 152  # the point
+    neck = tip - (y1 - y0) / 2  # where the point starts
+    top, bottom = mix(fill, WHITE, 0.3), fill
+    out = c.poly_mask([(4, y0), (neck, y0), (tip, mid), (neck, y1), (4, y1)])
+    c.paint(out, INK)
+    k = 2
+    body = [(4 + k, y0 + k), (neck - k * 0.4, y0 + k), (tip - k * 1.4, mid), (neck - k * 0.4, y1 - k), (4 + k, y1 - k)]
+    c.paint(c.poly_mask(body), c.vgrad(top, bottom, y0 + k, y1 - k))
+    c.paint(c.rrect_mask((4 + k + 2, y0 + k + 1, neck - 6, mid - 1), 4), WHITE, 0.22)
+    stroke = max(1.5, px / 10)
+    right = neck - 6
+    size = fit_px(text, px, right - 20, BOLD, stroke)
+    out, fill_m = c.text_masks((0, mid), text, size, BOLD, stroke, align="left")
+    # right-align: measure the ink and shift it so it ends at 'right'
+    bbox = out.getbbox()
+    shift = round(right * SS) - bbox[2]
+    out = ImageChops.offset(out, shift, 0)
+    fill_m = ImageChops.offset(fill_m, shift, 0)
+    c.paint(out, INK)
+    c.paint(fill_m, WHITE)
+    return c.keyed()
 
 
 def plate_caption(w, h, text, fill, px, shape="pill", text_paint=WHITE, rim=INK, deco=None, stroke=None):
@@ -483,27 +543,40 @@ def sparkle(c, cx, cy, r, paint):
 
 
 def make_stamp(letter, rank):
-    """A round seal stamp, slightly tilted like a real one pressed by hand."""
+    """A red seal stamp, slightly tilted like a real one pressed by hand.
+
+    The seal fills only SEAL_BOX of its 80x80 cell: the cell's top rows lie
+    under the result digits and its lower part over the dashboard, so the
+    seal keeps to the panel's paper between them.
+    """
 
     c = Canvas(80, 80)
     ink = RED
-    c.paint(c.ellipse_mask((2, 2, 78, 78)), mix(ink, INK, 0.35))
-    c.paint(c.ellipse_mask((3.5, 3.5, 76.5, 76.5)), ink)
-    c.paint(c.ellipse_mask((8, 8, 72, 72)), YELLOW if rank == 0 else PAPER)
-    c.paint(c.ellipse_mask((10.5, 10.5, 69.5, 69.5)), ink)
+    x0, y0, x1, y1 = SEAL_BOX
+    cx, cy = (x0 + x1) / 2, (y0 + y1) / 2
+
+    def inset(k):
+        return (x0 + k, y0 + k, x1 - k, y1 - k)
+
+    r = 13
+    c.paint(c.rrect_mask(SEAL_BOX, r), mix(ink, INK, 0.35))
+    c.paint(c.rrect_mask(inset(1.5), r - 1.5), ink)
+    c.paint(c.rrect_mask(inset(4.5), r - 4.5), YELLOW if rank == 0 else PAPER)
+    c.paint(c.rrect_mask(inset(6.5), r - 6.5), ink)
     # the letter, tilted, in paper colour
     layer = Canvas(80, 80)
-    layer.text((40, 41), letter, 44, PAPER)
-    tilted = layer.im.rotate(12, resample=Image.BICUBIC, center=(40 * SS, 40 * SS))
+    layer.text((cx, cy + 1), letter, 31, PAPER)
+    tilted = layer.im.rotate(12, resample=Image.BICUBIC, center=(cx * SS, cy * SS))
     c.im.alpha_composite(tilted)
     # worn-ink flecks; seeded, so every run draws the same ones
     rnd = random.Random(1000 + rank)
     flecks = c.blank()
     d = ImageDraw.Draw(flecks)
-    for _ in range(26):
-        x, y = rnd.uniform(12, 68), rnd.uniform(12, 68)
-        if (x - 40) ** 2 + (y - 40) ** 2 < 27**2:
-            rr = rnd.uniform(0.5, 1.1) * SS
+    lim = (x1 - x0) / 2 - 8
+    for _ in range(20):
+        x, y = rnd.uniform(x0 + 7, x1 - 7), rnd.uniform(y0 + 7, y1 - 7)
+        if abs(x - cx) < lim and abs(y - cy) < lim:
+            rr = rnd.uniform(0.5, 1.0) * SS
             d.ellipse([x * SS - rr, y * SS - rr, x * SS + rr, y * SS + rr], fill=255)
     c.paint(flecks, mix(ink, PAPER, 0.35), 0.8)
     return c.keyed()
@@ -557,12 +630,25 @@ def make_sprite():
     c.text((80, 32), "TIME UP!", fit_px("TIME UP!", 26, 130, BOLD, 2.5), WHITE, stroke=2.5)
     paste_region(sheet, c.keyed(), 0, 192)
 
-    paste_region(sheet, plate_caption(160, 32, "MISSES", PURPLE, 18, "box"), 0, 256)
-    paste_region(sheet, plate_caption(160, 32, "RANK", PURPLE, 18, "box"), 160, 256)
+    paste_region(sheet, make_tab("MISSES", PURPLE, 17), 0, 256)
+    paste_region(sheet, make_tab("RANK", PURPLE, 17), 160, 256)
 
     for r, letter in enumerate("SABC"):
         paste_region(sheet, make_stamp(letter, r), 80 * r, 288)
+    check_seal_placement()
     return sheet
+
+
+def check_seal_placement():
+    """The seal, where the stamp lands on screen, keeps a pixel of paper all
+    round and stays below the result digits' cells."""
+    sx, sy = STAMP_AT
+    x0, y0, x1, y1 = SEAL_BOX
+    px0, py0, px1, py1 = PAPER_BOX
+    dx, dy = RESULT_DIGITS_AT
+    assert px0 < sx + x0 and sx + x1 < px1 - 1 and py0 < sy + y0 and sy + y1 < py1 - 1, "seal off the paper"
+    assert sy + y0 > dy + 24, "seal under the result digits"
+    assert dx + 48 < px1 - 1, "result digits off the paper"
 
 
 def make_digits():
@@ -634,7 +720,13 @@ def make_logo():
     c.text((160, 140), "MORVANE WORKS", 22, WHITE, stroke=2.5)
     c.paint(c.rrect_mask((110, 158, 210, 160), 1), YELLOW)
     c.text((160, 174), "GAMES FOR NIMBLE FINGERS", 10, SKY, path=COND)
-    return c.opaque()
+    im = c.opaque()
+    # The game's row wipe never copies the top row, so that row of the screen
+    # stays black; a one-pixel black border on all four sides makes it part
+    # of a frame around the picture. (Black is fine here: the splash is
+    # copied opaquely.)
+    ImageDraw.Draw(im).rectangle([0, 0, im.width - 1, im.height - 1], outline=KEY)
+    return im
 
 
 def make_title():
@@ -657,7 +749,12 @@ def make_title():
     c.text((89, 205), "START", 15, BLUE, align="left")
     keycap(c, (188, 191, 216, 222), PINK, mix(PINK, INK, 0.4), "J", 15, label_paint=INK, label_stroke=0)
     c.text((223, 205), "QUIT", 15, RED, align="left")
-    return c.keyed()
+    im = c.keyed()
+    # keep the outermost rows and columns black, so the splash's black border
+    # shows through all round
+    assert all(im.getpixel((x, y)) == KEY for x in range(320) for y in (0, 239))
+    assert all(im.getpixel((x, y)) == KEY for y in range(240) for x in (0, 319))
+    return im
 
 
 def make_icon(size):

@@ -55,10 +55,13 @@ def screens(a):
     frame = a["frame"]
     out = {}
 
-    s = a["vel"].copy()
+    # the logo's row wipe never copies the splash's top row: it stays black
+    logo = a["vel"].copy()
+    logo.paste((0, 0, 0), (0, 0, logo.width, 1))
+    out["logo"] = logo
+    s = logo.copy()
     keyed(s, a["title"], (0, 0))
     out["title"] = s
-    out["logo"] = a["vel"].copy()
 
     def play(letter, time_w, gauge_w, miss):
         s = frame.copy()
@@ -80,10 +83,13 @@ def screens(a):
     out["play_q"] = s
 
     s = frame.copy()
-    keyed(s, a["sprite"], (80, 80), box(READY))
-    keyed(s, a["sprite"], (80, 120), box(GO))
+    keyed(s, a["sprite"], (80, 184), box(READY))
     digits(s, a["fonts"], "000", (260, 64))
     out["intro"] = s
+    s = frame.copy()
+    keyed(s, a["sprite"], (80, 184), box(GO))
+    digits(s, a["fonts"], "000", (260, 64))
+    out["start"] = s
 
     s = play("M", 120, 64, "009")
     keyed(s, a["sprite"], (80, 88), box(QUIT_Q))
@@ -91,7 +97,7 @@ def screens(a):
     out["quit"] = s
 
     s = play("J", 3, 8, "019")
-    keyed(s, a["sprite"], (80, 72), box(TIME_UP))
+    keyed(s, a["sprite"], (80, 88), box(TIME_UP))
     out["time_up"] = s
 
     s = play("Z", 0, 0, "019")
@@ -99,8 +105,11 @@ def screens(a):
     out["game_over"] = s
 
     for r in range(4):
+        # as the game builds it: frame, miss count, gauge, then the results
         s = frame.copy()
-        keyed(s, a["sprite"], (16, 96), box(MISSES))
+        digits(s, a["fonts"], "%03d" % (r * 7), (260, 64))
+        keyed(s, a["sprite"], (32, 200), (0, 176, 100 - 20 * r, 192))
+        keyed(s, a["sprite"], (0, 96), box(MISSES))
         digits(s, a["fonts"], "%03d" % (r * 7), (192, 100))
         keyed(s, a["sprite"], (0, 144), box(RANK))
         keyed(s, a["sprite"], (160, 120), (80 * r, 288, 80 * r + 80, 368))

@@ -115,6 +115,79 @@ TEST(AssetFrame, HasNoKeyColouredPixel) {
             ASSERT_FALSE(IsKey(frame, x, y)) << "black pixel at " << x << "," << y;
 }
 
+bool SameColour(const Surface& s, int x, int y, const std::uint8_t* c) {
+    const std::uint8_t* p = s.PixelAt(x, y);
+    return p[0] == c[0] && p[1] == c[1] && p[2] == c[2];
+}
+
+// Where the game draws over the frame (screen coordinates).
+const Rect kLetterBox{"letter", 88, 16, 144, 160};
+const Rect kResultDigits{"result digits", 192, 100, 48, 24};
+const int kStampX = 160, kStampY = 120;
+
+TEST(AssetFrame, LetterAndResultDigitsLandOnOneFlatPaper) {
+    // The letters' edges are blended against the panel's paper, and the result digits must sit
+    // on that same clean paper, not on the panel's rim.
+    Surface frame;
+    ASSERT_TRUE(Load("frame.bmp", frame));
+    const std::uint8_t* paper = frame.PixelAt(kLetterBox.x, kLetterBox.y);
+    for (const Rect& r : {kLetterBox, kResultDigits})
+        for (int y = r.y; y < r.y + r.h; ++y)
+            for (int x = r.x; x < r.x + r.w; ++x)
+                ASSERT_TRUE(SameColour(frame, x, y, paper)) << r.what << " at " << x << "," << y;
+}
+
+TEST(AssetFrame, RankStampsStayOnThePaperAndClearOfTheResultDigits) {
+    // The stamp's cell overlaps the result digits' row and the dashboard; its seal keeps to the
+    // paper between them, with a pixel of paper all round.
+    Surface frame, sheet;
+    ASSERT_TRUE(Load("frame.bmp", frame));
+    ASSERT_TRUE(Load("sprite.bmp", sheet));
+    const std::uint8_t* paper = frame.PixelAt(kLetterBox.x, kLetterBox.y);
+    for (int r = 0; r < 4; ++r)
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 80; ++x) {
+                if (IsKey(sheet, 80 * r + x, 288 + y))
+                    continue;
+                const int sx = kStampX + x, sy = kStampY + y;
+                ASSERT_FALSE(sx >= kResultDigits.x - 1 && sx <= kResultDigits.x + kResultDigits.w &&
+                             sy <= kResultDigits.y + kResultDigits.h)
+                    << "stamp " << r << " touches the result digits at " << sx << "," << sy;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        ASSERT_TRUE(SameColour(frame, sx + dx, sy + dy, paper))
+                            << "stamp " << r << " leaves the paper at " << sx << "," << sy;
+            }
+}
+
+// ---- the splash and the title ----
+
+// True when every pixel on the picture's outermost rows and columns is the key colour.
+bool BorderIsBlack(const Surface& s) {
+    return CountEdgeNotKey(s, {"border", 0, 0, s.Width(), s.Height()}) == 0;
+}
+
+TEST(AssetSplash, HasAOnePixelBlackBorder) {
+    // The wipe that brings the splash in never copies its top row, which stays black on screen;
+    // a black border on all four sides makes that row part of a frame. Only one pixel wide:
+    // the splash inside it is never black.
+    Surface vel;
+    ASSERT_TRUE(Load("vel.bmp", vel));
+    EXPECT_TRUE(BorderIsBlack(vel));
+    EXPECT_EQ(CountNotKey(vel, {"inside", 1, 1, vel.Width() - 2, vel.Height() - 2}),
+              (vel.Width() - 2) * (vel.Height() - 2));
+}
+
+TEST(AssetTitle, KeepsTheSplashBorderVisible) {
+    // The title is drawn keyed over the splash from (0,0): black edge pixels let its border show.
+    Surface title, vel;
+    ASSERT_TRUE(Load("title.bmp", title));
+    ASSERT_TRUE(Load("vel.bmp", vel));
+    ASSERT_EQ(title.Width(), vel.Width());
+    ASSERT_EQ(title.Height(), vel.Height());
+    EXPECT_TRUE(BorderIsBlack(title));
+}
+
 // ---- the sprite sheet ----
 
 const Rect kCaptions[] = {
