@@ -1,0 +1,19 @@
+// CDrillApp: the application object. It makes the main frame at start-up and shows the
+// about box; every other command falls through to the framework's application.
+#pragma once
+
+#include "platform/winapp.h"
+
+class CDrillApp : public CWinApp {
+public:
+    CDrillApp();
+    ~CDrillApp() override;
+
+    // Makes and shows the main frame. FALSE when the frame could not be made (a picture
+    // failed to load), so that the program ends with a failure status.
+    BOOL InitInstance() override;
+    // The message map: ID_APP_ABOUT, then the base.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
+
+    void OnAppAbout();
+};

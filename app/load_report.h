@@ -1,0 +1,11 @@
+// The start-up failure message: one line per picture that could not be used.
+#pragma once
+
+#include "game/game_view.h"
+
+#include <ostream>
+#include <vector>
+
+// "morvane: <file>: <reason>" for each failure; one line saying the window could not be
+// made when the list is empty (the view was refused for another reason).
+void WriteLoadFailures(std::ostream& out, const std::vector<AssetFailure>& failures);

@@ -1,0 +1,54 @@
+#include "qt_child_window.h"
+
+#include "qt_paint.h"
+#include "qt_peer.h"
+
+#include "platform/wnd.h"
+#include "platform/wndclass.h"
+
+#include <QPainter>
+
+namespace {
+// The colour of a class's background brush; black when the class has none.
+QColor ClassBackground(LPCSTR lpszClass) {
+    const WndClassInfo* pClass = AfxLookupWndClass(lpszClass);
+    if (pClass && pClass->hbrBackground == COLOR_WINDOW + 1)
+        return Qt::white;
+    return Qt::black;
+}
+} // namespace
+
+QtChildWidget::QtChildWidget(QWidget* pParent, QColor background)
+    : QtHostWidget<QWidget>(pParent), m_background(background) {
+    // The window paints every pixel itself: no background fill first, hence no flicker.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void QtChildWidget::paintEvent(QPaintEvent* /*pEvent*/) {
+    QPainter painter(this);
+    QtPaintTarget target(painter, m_image, devicePixelRatioF());
+    CWnd* pWnd = Wnd();
+    if (QtWndPeer* pPeer = Peer(); pWnd && pPeer) {
+        pPeer->BeginPaint(&target);
+        pWnd->WindowProc(WM_PAINT, 0, 0);
+        if (QtWndPeer* pStill = Peer())
+            pStill->EndPaint();
+    }
+    for (const QRect& rc : QRegion(rect()) - target.Covered())
+        painter.fillRect(rc, m_background);
+}
+
+bool QtChildWidget::focusNextPrevChild(bool /*bNext*/) {
+    return false;
+}
+
+std::unique_ptr<IWndPeer> CreateChildPeer(CWnd& wnd, const CREATESTRUCT& cs) {
+    QtWndPeer* pParentPeer = cs.hwndParent ? QtPeerOf(*cs.hwndParent) : nullptr;
+    if (!pParentPeer || !pParentPeer->ClientWidget())
+        return nullptr;
+    auto* pWidget = new QtChildWidget(pParentPeer->ClientWidget(), ClassBackground(cs.lpszClass));
+    pWidget->setGeometry(cs.x, cs.y, cs.cx, cs.cy);
+    return std::make_unique<QtWndPeer>(wnd, pWidget, pWidget, pWidget);
+}

@@ -1,0 +1,107 @@
+#include "qt_keys.h"
+
+#include <QGuiApplication>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+// Keys of the typing area by X keyboard scan code (Linux key code + 8), as a US keyboard
+// labels them.
+constexpr std::pair<quint32, UINT> US_POSITIONS[] = {
+    {10, '1'},      {11, '2'}, {12, '3'},          {13, '4'},           {14, '5'},          {15, '6'},
+    {16, '7'},      {17, '8'}, {18, '9'},          {19, '0'},           {20, VK_OEM_MINUS}, {21, VK_OEM_PLUS},
+    {24, 'Q'},      {25, 'W'}, {26, 'E'},          {27, 'R'},           {28, 'T'},          {29, 'Y'},
+    {30, 'U'},      {31, 'I'}, {32, 'O'},          {33, 'P'},           {34, VK_OEM_4},     {35, VK_OEM_6},
+    {38, 'A'},      {39, 'S'}, {40, 'D'},          {41, 'F'},           {42, 'G'},          {43, 'H'},
+    {44, 'J'},      {45, 'K'}, {46, 'L'},          {47, VK_OEM_1},      {48, VK_OEM_7},     {49, VK_OEM_3},
+    {51, VK_OEM_5}, {52, 'Z'}, {53, 'X'},          {54, 'C'},           {55, 'V'},          {56, 'B'},
+    {57, 'N'},      {58, 'M'}, {59, VK_OEM_COMMA}, {60, VK_OEM_PERIOD}, {61, VK_OEM_2},
+};
+
+constexpr std::pair<int, UINT> NAMED_KEYS[] = {
+    {Qt::Key_Escape, VK_ESCAPE},     {Qt::Key_Tab, VK_TAB},
+    {Qt::Key_Backtab, VK_TAB},       {Qt::Key_Backspace, VK_BACK},
+    {Qt::Key_Return, VK_RETURN},     {Qt::Key_Enter, VK_RETURN},
+    {Qt::Key_Insert, VK_INSERT},     {Qt::Key_Delete, VK_DELETE},
+    {Qt::Key_Pause, VK_PAUSE},       {Qt::Key_Print, VK_SNAPSHOT},
+    {Qt::Key_Home, VK_HOME},         {Qt::Key_End, VK_END},
+    {Qt::Key_Left, VK_LEFT},         {Qt::Key_Up, VK_UP},
+    {Qt::Key_Right, VK_RIGHT},       {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_PageUp, VK_PRIOR},      {Qt::Key_PageDown, VK_NEXT},
+    {Qt::Key_Shift, VK_SHIFT},       {Qt::Key_Control, VK_CONTROL},
+    {Qt::Key_Alt, VK_MENU},          {Qt::Key_AltGr, VK_MENU},
+    {Qt::Key_Meta, VK_LWIN},         {Qt::Key_Super_L, VK_LWIN},
+    {Qt::Key_Super_R, VK_RWIN},      {Qt::Key_Menu, VK_APPS},
+    {Qt::Key_CapsLock, VK_CAPITAL},  {Qt::Key_NumLock, VK_NUMLOCK},
+    {Qt::Key_ScrollLock, VK_SCROLL}, {Qt::Key_Help, VK_HELP},
+    {Qt::Key_Space, VK_SPACE},
+};
+
+// Punctuation by the character a US keyboard types without Shift, for platforms that
+// report no scan codes.
+constexpr std::pair<int, UINT> US_PUNCTUATION[] = {
+    {Qt::Key_Minus, VK_OEM_MINUS},    {Qt::Key_Equal, VK_OEM_PLUS},  {Qt::Key_BracketLeft, VK_OEM_4},
+    {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_Semicolon, VK_OEM_1}, {Qt::Key_Apostrophe, VK_OEM_7},
+    {Qt::Key_QuoteLeft, VK_OEM_3},    {Qt::Key_Backslash, VK_OEM_5}, {Qt::Key_Comma, VK_OEM_COMMA},
+    {Qt::Key_Period, VK_OEM_PERIOD},  {Qt::Key_Slash, VK_OEM_2},
+};
+
+constexpr std::pair<int, UINT> KEYPAD_OPERATORS[] = {
+    {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_ADD},       {Qt::Key_Minus, VK_SUBTRACT},
+    {Qt::Key_Slash, VK_DIVIDE},      {Qt::Key_Period, VK_DECIMAL}, {Qt::Key_Comma, VK_DECIMAL},
+};
+
+template <typename Key, std::size_t N> UINT Lookup(const std::pair<Key, UINT> (&table)[N], Key key) {
+    for (const auto& [k, vk] : table)
+        if (k == key)
+            return vk;
+    return 0;
+}
+
+} // namespace
+
+UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers modifiers,
+                      bool bXkbScanCodes) {
+    if (nQtKey >= Qt::Key_A && nQtKey <= Qt::Key_Z)
+        return static_cast<UINT>('A' + (nQtKey - Qt::Key_A));
+    const bool bKeypad = modifiers.testFlag(Qt::KeypadModifier);
+    if (bXkbScanCodes && !bKeypad)
+        if (const UINT vk = Lookup(US_POSITIONS, nNativeScanCode))
+            return vk;
+    if (nQtKey >= Qt::Key_0 && nQtKey <= Qt::Key_9)
+        return static_cast<UINT>((bKeypad ? VK_NUMPAD0 : '0') + (nQtKey - Qt::Key_0));
+    if (nQtKey >= Qt::Key_F1 && nQtKey <= Qt::Key_F24)
+        return VK_F1 + static_cast<UINT>(nQtKey - Qt::Key_F1);
+    if (bKeypad)
+        if (const UINT vk = Lookup(KEYPAD_OPERATORS, nQtKey))
+            return vk;
+    if (const UINT vk = Lookup(NAMED_KEYS, nQtKey))
+        return vk;
+    return Lookup(US_PUNCTUATION, nQtKey);
+}
+
+DWORD ModifiersFromQt(Qt::KeyboardModifiers modifiers) {
+    DWORD bits = 0;
+    if (modifiers.testFlag(Qt::ShiftModifier))
+        bits |= MOD_SHIFT_DOWN;
+    if (modifiers.testFlag(Qt::ControlModifier))
+        bits |= MOD_CONTROL_DOWN;
+    if (modifiers.testFlag(Qt::AltModifier))
+        bits |= MOD_ALT_DOWN;
+    return bits;
+}
+
+UINT KeyDownMessage(UINT nVirtKey, DWORD modifiers) {
+    if (nVirtKey == VK_MENU || nVirtKey == VK_F10)
+        return WM_SYSKEYDOWN;
+    if ((modifiers & MOD_ALT_DOWN) && !(modifiers & MOD_CONTROL_DOWN))
+        return WM_SYSKEYDOWN;
+    return WM_KEYDOWN;
+}
+
+bool PlatformHasXkbScanCodes() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}

@@ -1,0 +1,24 @@
+// Qt key events in the window layer's terms: virtual-key codes by the Windows rules, the
+// modifier bits, and which key-downs are system keys (the menu bar's, never the game's).
+#pragma once
+
+#include "platform/wintypes.h"
+
+#include <QtCore/qglobal.h>
+#include <QtCore/qnamespace.h>
+
+// The virtual-key code of a key, or 0 for a key the layer does not know. Letters come from
+// the layout when it gives a Latin letter (so Shift and Caps Lock do not matter); on other
+// layouts, from the key's position on a US keyboard, read from its X keyboard scan code
+// (bXkbScanCodes: the platform reports those), as the Windows system does.
+UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers modifiers,
+                      bool bXkbScanCodes);
+
+DWORD ModifiersFromQt(Qt::KeyboardModifiers modifiers);
+
+// WM_SYSKEYDOWN for the Alt key, F10 and keys pressed with Alt but without Ctrl (Ctrl+Alt
+// is AltGr on many layouts and types characters); WM_KEYDOWN for all others.
+UINT KeyDownMessage(UINT nVirtKey, DWORD modifiers);
+
+// Whether the running Qt platform reports X keyboard scan codes (xcb, wayland).
+bool PlatformHasXkbScanCodes();

@@ -1,0 +1,109 @@
+#include "qt_peer.h"
+
+#include "platform/wnd.h"
+
+QtWndPeer::QtWndPeer(CWnd& wnd, QWidget* pWidget, QtWndHost* pHost, QWidget* pClient)
+    : m_pWidget(pWidget), m_pHost(pHost), m_pClient(pClient) {
+    m_pHost->Attach(&wnd, this);
+}
+
+QtWndPeer::~QtWndPeer() {
+    if (!m_pWidget)
+        return;
+    m_pHost->Detach();
+    m_pWidget->hide();
+    m_pWidget->deleteLater();
+}
+
+void QtWndPeer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
+    if (m_pWidget)
+        m_pHost->Timers().Start(nIDEvent, nElapse);
+}
+
+void QtWndPeer::KillTimer(UINT_PTR nIDEvent) {
+    if (m_pWidget)
+        m_pHost->Timers().Stop(nIDEvent);
+}
+
+void QtWndPeer::Invalidate(bool /*bErase*/) {
+    // Painting covers the whole window (the uncovered rest with the class colour), so an
+    // erase would only flicker.
+    m_bRepaintPending = true;
+    if (m_pWidget)
+        m_pWidget->update();
+}
+
+void QtWndPeer::SetFocus() {
+    if (!m_pWidget)
+        return;
+    if (m_pWidget->isWindow())
+        m_pWidget->activateWindow();
+    m_pWidget->setFocus(Qt::OtherFocusReason);
+}
+
+void QtWndPeer::Show(int nCmdShow) {
+    if (!m_pWidget)
+        return;
+    if (nCmdShow == SW_HIDE) {
+        m_pWidget->hide();
+        return;
+    }
+    if (!m_pWidget->isWindow()) {
+        m_pWidget->show();
+        return;
+    }
+    switch (nCmdShow) {
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED:
+        m_pWidget->showMinimized();
+        break;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL:
+        m_pWidget->showNormal();
+        m_pWidget->activateWindow();
+        break;
+    default:
+        m_pWidget->show();
+        m_pWidget->raise();
+        m_pWidget->activateWindow();
+        break;
+    }
+}
+
+void QtWndPeer::Update() {
+    if (m_pWidget && m_bRepaintPending && m_pWidget->isVisible())
+        m_pWidget->repaint();
+}
+
+void QtWndPeer::Move(const RECT& rcWindow) {
+    if (!m_pWidget)
+        return;
+    if (m_pWidget->isWindow())
+        m_pWidget->move(rcWindow.left, rcWindow.top); // the client area keeps its fixed size
+    else
+        m_pWidget->setGeometry(rcWindow.left, rcWindow.top, rcWindow.right - rcWindow.left,
+                               rcWindow.bottom - rcWindow.top);
+}
+
+RECT QtWndPeer::GetClientRect() const {
+    if (!m_pClient)
+        return RECT{};
+    return RECT{0, 0, m_pClient->width(), m_pClient->height()};
+}
+
+std::vector<UINT_PTR> QtWndPeer::RunningTimers() const {
+    return m_pWidget ? m_pHost->Timers().Running() : std::vector<UINT_PTR>{};
+}
+
+UINT QtWndPeer::TimerPeriod(UINT_PTR nIDEvent) const {
+    return m_pWidget ? m_pHost->Timers().Period(nIDEvent) : 0;
+}
+
+void QtWndPeer::BeginPaint(PresentTarget* pTarget) {
+    m_pPaintTarget = pTarget;
+    m_bRepaintPending = false;
+}
+
+QtWndPeer* QtPeerOf(const CWnd& wnd) {
+    return dynamic_cast<QtWndPeer*>(wnd.GetSafeHwnd());
+}

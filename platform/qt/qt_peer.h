@@ -1,0 +1,55 @@
+// QtWndPeer: the Qt side of one window. It owns the window's widget and carries out the
+// layer's services on it. When the window is destroyed the widget is detached, hidden and
+// handed to the event loop for deletion, because the window may be destroyed from inside
+// one of the widget's own event handlers.
+#pragma once
+
+#include "qt_host.h"
+
+#include "platform/window_system.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
+
+class QtWndPeer : public IWndPeer {
+public:
+    // pWidget is the window's widget (also pHost); pClient is the part its children live in
+    // and GetClientRect measures: the widget itself for most windows.
+    QtWndPeer(CWnd& wnd, QWidget* pWidget, QtWndHost* pHost, QWidget* pClient);
+    QtWndPeer(const QtWndPeer&) = delete;
+    QtWndPeer& operator=(const QtWndPeer&) = delete;
+    ~QtWndPeer() override;
+
+    // IWndPeer
+    void SetTimer(UINT_PTR nIDEvent, UINT nElapse) override;
+    void KillTimer(UINT_PTR nIDEvent) override;
+    void Invalidate(bool bErase) override;
+    void SetFocus() override;
+    void Show(int nCmdShow) override;
+    void Update() override;
+    void Move(const RECT& rcWindow) override;
+    RECT GetClientRect() const override;
+    PresentTarget* PaintTarget() override { return m_pPaintTarget; }
+
+    QWidget* Widget() const { return m_pWidget; }
+    QWidget* ClientWidget() const { return m_pClient; }
+    std::vector<UINT_PTR> RunningTimers() const;
+    UINT TimerPeriod(UINT_PTR nIDEvent) const;
+
+    // Around the window's WM_PAINT, called by its widget's paint event.
+    void BeginPaint(PresentTarget* pTarget);
+    void EndPaint() { m_pPaintTarget = nullptr; }
+    bool IsRepaintPending() const { return m_bRepaintPending; }
+
+private:
+    QPointer<QWidget> m_pWidget;
+    QtWndHost* m_pHost;
+    QPointer<QWidget> m_pClient;
+    PresentTarget* m_pPaintTarget = nullptr;
+    bool m_bRepaintPending = false;
+};
+
+// The peer of a live window made by the Qt backend, or null.
+QtWndPeer* QtPeerOf(const CWnd& wnd);

@@ -1,0 +1,342 @@
+// The Qt backend under the layer's frame, pane and dialog: geometry, menu, keys and
+// accelerators, focus, timers, painting, the modal loop, and a window closed from inside
+// its own key handler.
+#include "qt_test_windows.h"
+
+#include "platform/dialog.h"
+#include "platform/dlgunits.h"
+#include "platform/qt/qt_dialog_window.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace qttest;
+
+class QtWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void fixedFrameHasAnExactClientAreaAndNoMaximise();
+    void menuItemsAreCommandsAndExitClosesTheFrame();
+    void acceleratorsAreUsedUpAsCommands();
+    void altCombinationsAndF10GoToTheMenuBar();
+    void tabAndAutoRepeatReachThePane();
+    void closingFromInsideAKeyHandlerIsSafe();
+    void thePaneHoldsTheFocusWheneverTheFrameIsActive();
+    void settingARunningTimerRestartsIt();
+    void aKilledTimersOverdueTickIsNeverDelivered();
+    void paintingCopiesThePixelsUnchanged();
+    void aModalDialogKeepsTheTimersRunning();
+    void aChildWithoutANativeParentIsRefused();
+
+private:
+    QMainWindow* FrameWidget() const { return qobject_cast<QMainWindow*>(WidgetOf(*m_pFrame)); }
+    QWidget* PaneWidget() const { return WidgetOf(m_pFrame->m_wndPane); }
+    bool ShowAndActivate();
+
+    std::unique_ptr<QtWindowSystem> m_pSystem;
+    Log m_log;
+    std::unique_ptr<TestApp> m_pApp;
+    TestFrame* m_pFrame = nullptr;
+    bool m_bFrameDeleted = true;
+};
+
+void QtWindowTest::init() {
+    m_pSystem = std::make_unique<QtWindowSystem>();
+    m_pSystem->Install();
+    AfxSetResourceHandle(&MODULE);
+    m_log.clear();
+    m_pApp = std::make_unique<TestApp>(m_log);
+    m_pFrame = new TestFrame(m_log, m_bFrameDeleted);
+    m_pApp->m_pMainWnd = m_pFrame;
+    QVERIFY(m_pFrame->LoadFrame(ID_FRAME, WS_OVERLAPPEDWINDOW));
+}
+
+void QtWindowTest::cleanup() {
+    if (!m_bFrameDeleted)
+        m_pFrame->DestroyWindow();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_pApp.reset();
+    m_pSystem.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+bool QtWindowTest::ShowAndActivate() {
+    m_pFrame->ShowWindow(SW_SHOW);
+    return QTest::qWaitForWindowActive(FrameWidget());
+}
+
+void QtWindowTest::fixedFrameHasAnExactClientAreaAndNoMaximise() {
+    QMainWindow* pMain = FrameWidget();
+    QVERIFY(pMain);
+    QWidget* pClient = QtPeerOf(*m_pFrame)->ClientWidget();
+    QCOMPARE(pClient->size(), QSize(CLIENT_W, CLIENT_H));
+    QCOMPARE(PaneWidget()->geometry(), QRect(0, 0, CLIENT_W, CLIENT_H));
+    QVERIFY(ShowAndActivate());
+    QCOMPARE(pClient->size(), QSize(CLIENT_W, CLIENT_H));
+    QCOMPARE(pMain->minimumSize(), pMain->maximumSize()); // no resizing
+    QCOMPARE(pClient->mapTo(pMain, QPoint(0, 0)).y(),
+             pMain->menuBar()->height() + 2); // below the bar and edge
+
+    const Qt::WindowFlags flags = pMain->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(pMain->windowTitle(), QStringLiteral("Qt Test"));
+
+    RECT rc;
+    m_pFrame->m_wndPane.GetClientRect(&rc);
+    QCOMPARE(rc.right, LONG{CLIENT_W});
+    QCOMPARE(rc.bottom, LONG{CLIENT_H});
+    // Centred in the work area with the layer's arithmetic.
+    const RECT work = m_pSystem->WorkArea();
+    const CREATESTRUCT& cs = m_pFrame->GetCreateStruct();
+    QCOMPARE(cs.x, CentreOrigin(work.left, work.right, cs.cx));
+    QCOMPARE(cs.y, CentreOrigin(work.top, work.bottom, cs.cy));
+}
+
+void QtWindowTest::menuItemsAreCommandsAndExitClosesTheFrame() {
+    QMenuBar* pBar = FrameWidget()->menuBar();
+    QCOMPARE(pBar->actions().size(), 1);
+    QAction* pFile = pBar->actions().first();
+    QCOMPARE(pFile->text(), QStringLiteral("&File"));
+    const QList<QAction*> items = pFile->menu()->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items[0]->text(), QStringLiteral("&Hello"));
+    QCOMPARE(items[1]->text(), QStringLiteral("E&xit"));
+
+    items[0]->trigger();
+    QCOMPARE(m_log, Log{"command:" + std::to_string(ID_HELLO)});
+    QPointer<QWidget> pMain = FrameWidget();
+    items[1]->trigger();
+    QVERIFY(m_bFrameDeleted);
+    QVERIFY(m_pSystem->IsQuitPosted());
+    QCOMPARE(m_pSystem->ExitCode(), 0);
+    QVERIFY(pMain && !pMain->isVisible()); // hidden now, deleted by the event loop
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!pMain);
+}
+
+void QtWindowTest::acceleratorsAreUsedUpAsCommands() {
+    QWidget* pPane = PaneWidget();
+    QTest::keyClick(pPane, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(pPane, Qt::Key_Backspace, Qt::AltModifier);
+    QTest::keyClick(pPane, Qt::Key_C);
+    QTest::keyClick(pPane, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); // not in the table
+    // Ctrl and Shift are keys too; Alt is the menu bar's.
+    QCOMPARE(m_log, (Log{"key:17", "command:" + std::to_string(ID_EDIT_COPY),
+                         "command:" + std::to_string(ID_EDIT_UNDO), "key:67", "key:16", "key:17", "key:67"}));
+}
+
+void QtWindowTest::altCombinationsAndF10GoToTheMenuBar() {
+    QVERIFY(ShowAndActivate());
+    QWidget* pPane = PaneWidget();
+    QTest::keyClick(pPane, Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+
+    QTest::keyClick(pPane, Qt::Key_F10);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(FrameWidget()->menuBar()->activeAction(), FrameWidget()->menuBar()->actions().first());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+
+    QTest::keyClick(pPane, Qt::Key_J, Qt::AltModifier); // no such mnemonic: still not the pane's
+    QVERIFY(m_log.empty());
+}
+
+void QtWindowTest::tabAndAutoRepeatReachThePane() {
+    QVERIFY(ShowAndActivate());
+    QWidget* pPane = PaneWidget();
+    QTest::keyClick(pPane, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), pPane); // Tab did not move the focus
+    QKeyEvent first(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), false);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
+    QApplication::sendEvent(pPane, &first);
+    QApplication::sendEvent(pPane, &repeat);
+    QApplication::sendEvent(pPane, &repeat);
+    QCOMPARE(m_log, (Log{"key:9", "key:65", "key:65", "key:65"}));
+    const std::vector<UINT>& flags = m_pFrame->m_wndPane.keyFlags;
+    constexpr UINT WAS_DOWN = 0x4000; // the previous-state bit, as OnKeyDown's flags carry it
+    QCOMPARE(flags[1] & WAS_DOWN, 0u);
+    QCOMPARE(flags[2] & WAS_DOWN, WAS_DOWN);
+    QCOMPARE(flags[3] & WAS_DOWN, WAS_DOWN);
+}
+
+void QtWindowTest::closingFromInsideAKeyHandlerIsSafe() {
+    m_pFrame->m_wndPane.onKey = [this](UINT nChar) {
+        if (nChar == 'J')
+            m_pFrame->SendMessage(WM_CLOSE);
+    };
+    QPointer<QWidget> pPane = PaneWidget();
+    QPointer<QWidget> pMain = FrameWidget();
+    QTest::keyClick(pPane, Qt::Key_J);
+    QVERIFY(m_bFrameDeleted);
+    QVERIFY(m_pSystem->IsQuitPosted());
+    QCOMPARE(m_pApp->m_pMainWnd, nullptr);
+    // The widgets outlive the handler; keys that still reach them go nowhere.
+    QVERIFY(pPane && pMain);
+    QTest::keyClick(pPane, Qt::Key_K);
+    QCOMPARE(m_log, Log{"key:74"});
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!pPane && !pMain);
+}
+
+void QtWindowTest::thePaneHoldsTheFocusWheneverTheFrameIsActive() {
+    QVERIFY(ShowAndActivate());
+    QCOMPARE(QApplication::focusWidget(), PaneWidget());
+    QCOMPARE(m_pSystem->GetFocus(), &m_pFrame->m_wndPane);
+
+    // Another window takes the activation, the pane loses the focus inside its frame ...
+    QWidget other;
+    other.setFocusPolicy(Qt::StrongFocus);
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    PaneWidget()->clearFocus();
+    // ... and activating the frame again gives the focus back to the pane.
+    FrameWidget()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
+    QTRY_COMPARE(QApplication::focusWidget(), PaneWidget());
+
+    // Minimising and restoring keep the pane's size and the focus.
+    m_pFrame->ShowWindow(SW_MINIMIZE);
+    QTRY_VERIFY(FrameWidget()->isMinimized());
+    m_pFrame->ShowWindow(SW_RESTORE);
+    QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
+    QCOMPARE(PaneWidget()->size(), QSize(CLIENT_W, CLIENT_H));
+    QTRY_COMPARE(QApplication::focusWidget(), PaneWidget());
+}
+
+void QtWindowTest::settingARunningTimerRestartsIt() {
+    TestPane& pane = m_pFrame->m_wndPane;
+    QtWndPeer* pPeer = QtPeerOf(pane);
+    pane.SetTimer(1, 15, nullptr);
+    QTRY_VERIFY(pane.nTicks[1] >= 3);
+    pane.SetTimer(1, 100000, nullptr); // the same id again: one timer, the new period
+    const int nTicks = pane.nTicks[1];
+    QCOMPARE(pPeer->RunningTimers(), std::vector<UINT_PTR>{1});
+    QCOMPARE(pPeer->TimerPeriod(1), 100000u);
+    QTest::qWait(60);
+    QCOMPARE(pane.nTicks[1], nTicks);
+    pane.KillTimer(1);
+    QVERIFY(pPeer->RunningTimers().empty());
+    pane.KillTimer(42); // not running: nothing happens
+}
+
+void QtWindowTest::aKilledTimersOverdueTickIsNeverDelivered() {
+    TestPane& pane = m_pFrame->m_wndPane;
+    // Killed from outside while its tick is overdue.
+    pane.SetTimer(2, 10, nullptr);
+    QTest::qSleep(40);
+    pane.KillTimer(2);
+    QCoreApplication::processEvents();
+    QCOMPARE(pane.nTicks[2], 0);
+
+    // Killed by another timer's tick that falls due first, both overdue.
+    pane.onTimer = [&pane](UINT_PTR nIDEvent) {
+        if (nIDEvent == 3) {
+            pane.KillTimer(3);
+            pane.KillTimer(4);
+        }
+    };
+    pane.SetTimer(3, 10, nullptr);
+    pane.SetTimer(4, 20, nullptr);
+    QTest::qSleep(50);
+    QTRY_COMPARE(pane.nTicks[3], 1);
+    QTest::qWait(50);
+    QCOMPARE(pane.nTicks[4], 0);
+}
+
+void QtWindowTest::paintingCopiesThePixelsUnchanged() {
+    Surface picture;
+    QVERIFY(picture.Create(200, 100));
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x) {
+            std::uint8_t* p = picture.PixelAt(x, y); // blue, green, red
+            p[0] = static_cast<std::uint8_t>(x);
+            p[1] = static_cast<std::uint8_t>(y * 2);
+            p[2] = static_cast<std::uint8_t>(x ^ y);
+        }
+    m_pFrame->m_wndPane.pPicture = &picture;
+    m_pFrame->m_wndPane.Invalidate(FALSE);
+    const QImage image = PaneWidget()->grab().toImage();
+    QCOMPARE(image.size(), QSize(CLIENT_W, CLIENT_H));
+    QVERIFY(m_pFrame->m_wndPane.nPaints > 0);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 200; ++x)
+            if (image.pixel(x, y) != qRgb(x ^ y, y * 2, x))
+                QFAIL(qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+    // What the window leaves uncovered shows its class colour.
+    QCOMPARE(image.pixel(250, 50), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(10, 200), qRgb(255, 255, 255));
+}
+
+void QtWindowTest::aModalDialogKeepsTheTimersRunning() {
+    QVERIFY(ShowAndActivate());
+    TestPane& pane = m_pFrame->m_wndPane;
+    pane.SetTimer(5, 10, nullptr);
+    bool bChecked = false;
+    int nTicksBefore = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(pDialog);
+        QCOMPARE(pDialog->windowTitle(), QStringLiteral("Dialog"));
+        // Sized in dialog units of its font; the face is missing, so the fallback Gothic.
+        const QFont font = DialogFont(DIALOGS[0]);
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("IPAPGothic"));
+        const RECT rc = MapDialogRect(RECT{0, 0, 130, 60}, DialogUnitsOf(font));
+        QCOMPARE(pDialog->size(), QSize(rc.right, rc.bottom));
+        QStringList texts;
+        for (QLabel* pLabel : pDialog->findChildren<QLabel*>())
+            texts << pLabel->text();
+        QCOMPARE(texts, (QStringList{QStringLiteral("A & B"), QStringLiteral("Name & more")}));
+        // The game goes on behind the dialog.
+        nTicksBefore = pane.nTicks[5];
+        QTRY_VERIFY(pane.nTicks[5] >= nTicksBefore + 5);
+        QPushButton* pOk = pDialog->findChild<QPushButton*>();
+        QVERIFY(pOk && pOk->isDefault());
+        bChecked = true;
+        QTest::mouseClick(pOk, Qt::LeftButton);
+    });
+    CDialog dlg(ID_DIALOG);
+    QCOMPARE(dlg.DoModal(), INT_PTR{IDOK});
+    QVERIFY(bChecked);
+
+    // Esc cancels.
+    QTimer::singleShot(0, this, [] {
+        if (QWidget* pDialog = QApplication::activeModalWidget())
+            QTest::keyClick(pDialog, Qt::Key_Escape);
+    });
+    CDialog again(ID_DIALOG);
+    QCOMPARE(again.DoModal(), INT_PTR{IDCANCEL});
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
+    QTRY_COMPARE(QApplication::focusWidget(), PaneWidget());
+}
+
+void QtWindowTest::aChildWithoutANativeParentIsRefused() {
+    CWnd parentless;
+    CWnd child;
+    QVERIFY(!child.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, &parentless, 1));
+    QCOMPARE(child.GetSafeHwnd(), nullptr);
+}
+
+QTEST_MAIN(QtWindowTest)
+#include "qt_window_test.moc"
