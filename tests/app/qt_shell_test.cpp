@@ -60,7 +60,6 @@ private slots:
     void theAboutBoxIsModalWhileTheGameGoesOn();
     void fOnTheTitleStartsAGameAndExitEndsIt();
     void jOnTheTitleEndsTheProgramWithStatusZero();
-    void aMissingPictureGivesNoWindow();
     void aMissingPictureEndsTheProgramWithStatusOneAndAMessage();
 
 private:
@@ -215,37 +214,6 @@ void QtShellTest::jOnTheTitleEndsTheProgramWithStatusZero() {
     QVERIFY(bPressed);
     QCOMPARE(nStatus, 0);
     QCOMPARE(m_pApp->m_pMainWnd, nullptr);
-}
-
-void QtShellTest::aMissingPictureGivesNoWindow() {
-    std::filesystem::remove(m_pDir->Path() / "Q.bmp");
-    int nShown = 0;
-    // Any window shown at any time would be seen here.
-    class ShowWatcher : public QObject {
-    public:
-        explicit ShowWatcher(int& nShown) : m_nShown(nShown) {}
-
-    protected:
-        bool eventFilter(QObject* pObject, QEvent* pEvent) override {
-            if (pEvent->type() == QEvent::Show && pObject->isWidgetType() &&
-                static_cast<QWidget*>(pObject)->isWindow())
-                ++m_nShown;
-            return false;
-        }
-
-    private:
-        int& m_nShown;
-    } watcher(nShown);
-    qApp->installEventFilter(&watcher);
-    bool bLooped = false;
-    const int nStatus = AfxWinMain([&] { return bLooped = true, 0; });
-    qApp->removeEventFilter(&watcher);
-    QCOMPARE(nStatus, 1);
-    QVERIFY(!bLooped);
-    QCOMPARE(nShown, 0);
-    QCOMPARE(m_pApp->m_pMainWnd, nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
 void QtShellTest::aMissingPictureEndsTheProgramWithStatusOneAndAMessage() {

@@ -154,36 +154,4 @@ TEST_F(ResourcesTest, TheIconGroupHoldsA32AndA16PixelImageOf16Colours) {
     EXPECT_EQ(sizes, (std::vector<int>{32, 16}));
 }
 
-TEST_F(ResourcesTest, TheVersionBlockIsExact) {
-    const VersionInfo* pVersion = g_drillResources.pVersion;
-    ASSERT_NE(pVersion, nullptr);
-    EXPECT_EQ((std::vector<WORD>(pVersion->fileVersion, pVersion->fileVersion + 4)),
-              (std::vector<WORD>{1, 0, 1, 0}));
-    EXPECT_EQ((std::vector<WORD>(pVersion->productVersion, pVersion->productVersion + 4)),
-              (std::vector<WORD>{1, 1, 0, 1}));
-    EXPECT_EQ(pVersion->dwFileFlagsMask, 0x3Fu);
-    EXPECT_EQ(pVersion->dwFileFlags, 0u);
-    EXPECT_EQ(pVersion->dwFileOS, VOS__WINDOWS32);
-    EXPECT_EQ(pVersion->dwFileType, VFT_APP);
-    EXPECT_EQ(pVersion->dwFileSubtype, 0u);
-    EXPECT_STREQ(pVersion->pszStringBlock, "041104b0");
-    EXPECT_EQ(pVersion->wLanguage, 0x0411);
-    EXPECT_EQ(pVersion->wCodePage, 1200);
-
-    const char* const keys[] = {"Comments",     "CompanyName",    "FileDescription", "FileVersion",
-                                "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
-                                "PrivateBuild", "ProductName",    "ProductVersion",  "SpecialBuild"};
-    ASSERT_EQ(pVersion->strings.size(), std::size(keys));
-    for (std::size_t i = 0; i < std::size(keys); ++i) {
-        SCOPED_TRACE(keys[i]);
-        EXPECT_STREQ(pVersion->strings[i].pszKey, keys[i]);
-        const std::string key = keys[i];
-        const bool bEmpty =
-            key == "Comments" || key == "LegalTrademarks" || key == "PrivateBuild" || key == "SpecialBuild";
-        EXPECT_EQ(std::strlen(pVersion->strings[i].pszValue) == 0, bEmpty);
-    }
-    EXPECT_STREQ(pVersion->strings[3].pszValue, "1, 0, 1, 0");
-    EXPECT_STREQ(pVersion->strings[10].pszValue, "1, 1, 0, 1");
-}
-
 } // namespace

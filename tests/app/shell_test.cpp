@@ -98,14 +98,6 @@ TEST_F(ShellTest, TheFrameHandsTheFocusToTheView) {
     EXPECT_EQ(system->GetFocus(), &View());
 }
 
-TEST_F(ShellTest, FOnTheTitleStartsAGame) {
-    ASSERT_TRUE(app.InitInstance());
-    ASSERT_TRUE(ToTitle());
-    EXPECT_FALSE(Running(TIMER_FRAME_WIPE));
-    system->PressKey(View(), 'F');
-    EXPECT_TRUE(Running(TIMER_FRAME_WIPE));
-}
-
 TEST_F(ShellTest, AcceleratorKeysAreNeverJudgedAsLetters) {
     ASSERT_TRUE(app.InitInstance());
     ASSERT_TRUE(ToPlay());

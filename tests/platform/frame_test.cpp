@@ -25,14 +25,6 @@ TEST_F(ShellLayerTest, LoadFrameTakesCaptionMenuAndAcceleratorsFromItsResourceId
     EXPECT_TRUE(bFrameDeleted);
 }
 
-TEST_F(ShellLayerTest, AFrameWithoutAMenuResourceAsksForNoMenu) {
-    TestFrame* pFrame = LoadMainFrame(ID_NO_MENU);
-    ASSERT_NE(pFrame, nullptr);
-    EXPECT_EQ(pFrame->GetCreateStruct().hMenu, 0u);
-    EXPECT_EQ(pFrame->GetTitle(), "No Menu");
-    pFrame->DestroyWindow();
-}
-
 TEST_F(ShellLayerTest, AFrameThatChoosesNoPlaceGetsARealDefaultOne) {
     auto* pFrame = new TestFrame(log, bFrameDeleted);
     ASSERT_TRUE(pFrame->LoadFrame(ID_TEST_FRAME, WS_OVERLAPPEDWINDOW));
@@ -128,17 +120,6 @@ TEST_F(ShellLayerTest, KeysOutsideTheTableReachThePaneAndAltKeysArriveAsSystemKe
     pFrame->DestroyWindow();
 }
 
-TEST_F(ShellLayerTest, TheExitCommandClosesTheMainWindowAndEndsTheLoop) {
-    TestFrame* pFrame = LoadMainFrame();
-    ASSERT_NE(pFrame, nullptr);
-    pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP_EXIT, 0), 0);
-    EXPECT_TRUE(bFrameDeleted);
-    EXPECT_EQ(app.m_pMainWnd, nullptr);
-    EXPECT_TRUE(system.IsQuitRequested());
-    EXPECT_EQ(system.ExitCode(), 0);
-    EXPECT_TRUE(system.Peers().empty());
-}
-
 TEST_F(ShellLayerTest, AnAcceleratorMayCloseTheFrameFromInsideItsOwnTranslation) {
     TestFrame* pFrame = LoadMainFrame();
     ASSERT_NE(pFrame, nullptr);
@@ -146,28 +127,6 @@ TEST_F(ShellLayerTest, AnAcceleratorMayCloseTheFrameFromInsideItsOwnTranslation)
     EXPECT_TRUE(bFrameDeleted);
     EXPECT_TRUE(system.IsQuitRequested());
     EXPECT_TRUE(system.Peers().empty());
-}
-
-TEST_F(ShellLayerTest, ARefusedPaneDestroysAndDeletesTheFrame) {
-    auto* pFrame = new TestFrame(log, bFrameDeleted);
-    pFrame->m_wndPane.nRefuse = -1;
-    app.m_pMainWnd = pFrame;
-    EXPECT_FALSE(pFrame->LoadFrame(ID_TEST_FRAME, WS_OVERLAPPEDWINDOW));
-    EXPECT_TRUE(bFrameDeleted);
-    EXPECT_EQ(app.m_pMainWnd, nullptr);
-    EXPECT_TRUE(system.Peers().empty());
-    EXPECT_TRUE(system.IsQuitRequested());
-}
-
-TEST_F(ShellLayerTest, FramesKnowTheirRunTimeClass) {
-    TestFrame* pFrame = LoadMainFrame();
-    ASSERT_NE(pFrame, nullptr);
-    EXPECT_STREQ(pFrame->GetRuntimeClass()->m_lpszClassName, "CFrameWnd");
-    EXPECT_TRUE(pFrame->IsKindOf(&CFrameWnd::classCFrameWnd));
-    const CRuntimeClass derived{"CDerived", &CFrameWnd::classCFrameWnd};
-    EXPECT_TRUE(derived.IsDerivedFrom(&CFrameWnd::classCFrameWnd));
-    EXPECT_FALSE(CFrameWnd::classCFrameWnd.IsDerivedFrom(&derived));
-    pFrame->DestroyWindow();
 }
 
 } // namespace

@@ -62,20 +62,6 @@ TEST(AdjustWindowRectExTest, AddsFrameCaptionMenuAndEdgeForTheStyle) {
     EXPECT_FALSE(AdjustWindowRectEx(nullptr, WS_CAPTION, TRUE, 0));
 }
 
-TEST(AdjustWindowRectExTest, UsesTheMetricsABackendGives) {
-    SystemMetrics metrics;
-    metrics.cyCaption = 30;
-    metrics.cyMenu = 25;
-    metrics.cxFixedFrame = metrics.cyFixedFrame = 1;
-    metrics.cxEdge = metrics.cyEdge = 0;
-    AfxSetSystemMetrics(metrics);
-    RECT rc{0, 0, 320, 240};
-    AdjustWindowRectEx(&rc, WS_CAPTION | WS_SYSMENU, TRUE, WS_EX_CLIENTEDGE);
-    AfxSetSystemMetrics(SystemMetrics{});
-    EXPECT_EQ(rc.right - rc.left, 322);
-    EXPECT_EQ(rc.bottom - rc.top, 240 + 1 + 1 + 30 + 25);
-}
-
 TEST(SystemParametersInfoTest, ReadsTheWorkAreaAndRefusesWhatItCannotGive) {
     HeadlessSystem system;
     system.Install();
@@ -116,13 +102,6 @@ TEST(DialogUnitsTest, MapsRectanglesByQuarterWidthsAndEighthHeights) {
     EXPECT_EQ(ok.top, 120);
     EXPECT_EQ(ok.right, 149); // 148.5
     EXPECT_EQ(ok.bottom, 141);
-}
-
-TEST(DialogUnitsTest, AverageCharWidthRoundsAsTheSystemDoes) {
-    EXPECT_EQ(AverageCharWidth(52 * 6), 6);
-    EXPECT_EQ(AverageCharWidth(338), 7); // 6.5 rounds up
-    EXPECT_EQ(AverageCharWidth(337), 6); // 12 / 26 ... just under
-    EXPECT_EQ(AverageCharWidth(0), 0);
 }
 
 } // namespace

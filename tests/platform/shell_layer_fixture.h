@@ -18,7 +18,6 @@
 namespace shelltest {
 
 constexpr UINT ID_TEST_FRAME = 200;
-constexpr UINT ID_NO_MENU = 201;
 constexpr UINT ID_TEST_COMMAND = 300;
 constexpr UINT ID_TEST_DIALOG = 400;
 constexpr WORD ID_QUIT_KEY_COMMAND = ID_APP_EXIT;
@@ -31,10 +30,9 @@ inline constexpr ACCEL ACCELS[] = {
     {FVIRTKEY | FALT, VK_BACK, ID_EDIT_UNDO},
     {FVIRTKEY | FCONTROL, 'Q', ID_QUIT_KEY_COMMAND},
 };
-inline constexpr AccelTable ACCEL_TABLES[] = {{ID_TEST_FRAME, ACCELS}, {ID_NO_MENU, ACCELS}};
+inline constexpr AccelTable ACCEL_TABLES[] = {{ID_TEST_FRAME, ACCELS}};
 inline constexpr StringEntry STRINGS[] = {
     {ID_TEST_FRAME, "Test Frame\nDocument\nTest"},
-    {ID_NO_MENU, "No Menu"},
     {AFX_IDS_APP_TITLE, "Test App"},
 };
 inline constexpr DialogControl CONTROLS[] = {
@@ -85,10 +83,8 @@ public:
         return handles.Has(nID);
     }
     Handles handles;
-    int nRefuse = 0; // OnCreate's answer
 
 protected:
-    int OnCreate(LPCREATESTRUCT) override { return nRefuse; }
     void OnKeyDown(UINT nChar, UINT, UINT) override { m_log.push_back("key:" + std::to_string(nChar)); }
 
 private:
@@ -142,10 +138,10 @@ protected:
     ~ShellLayerTest() override { AfxSetResourceHandle(nullptr); }
 
     // A frame loaded from ID_TEST_FRAME as the main window, at 0,0 and 400 x 300.
-    TestFrame* LoadMainFrame(UINT nID = ID_TEST_FRAME) {
+    TestFrame* LoadMainFrame() {
         auto* pFrame = new TestFrame(log, bFrameDeleted);
         app.m_pMainWnd = pFrame;
-        if (!pFrame->LoadFrame(nID, WS_OVERLAPPEDWINDOW))
+        if (!pFrame->LoadFrame(ID_TEST_FRAME, WS_OVERLAPPEDWINDOW))
             return nullptr;
         pFrame->MoveWindow(0, 0, 400, 300);
         return pFrame;

@@ -7,15 +7,6 @@
 namespace shelltest {
 namespace {
 
-TEST_F(ShellLayerTest, AnApplicationWithoutANameTakesItFromTheStringTable) {
-    ASSERT_TRUE(app.InitApplication());
-    EXPECT_STREQ(app.m_pszAppName, "Test App");
-    TestApp named(log, "Named");
-    EXPECT_EQ(AfxGetApp(), &named);
-    named.InitApplication();
-    EXPECT_STREQ(named.m_pszAppName, "Named");
-}
-
 TEST_F(ShellLayerTest, TheProgramReturnsTheMessageLoopsCode) {
     int nLoops = 0;
     EXPECT_EQ(AfxWinMain([&] { return ++nLoops, 7; }), 7);
@@ -102,13 +93,6 @@ TEST_F(ShellLayerTest, TheDialogsButtonsAndCloseBoxEndItWithTheirResults) {
         EXPECT_EQ(log, c.log);
         EXPECT_TRUE(system.Peers().empty());
     }
-}
-
-TEST_F(ShellLayerTest, ADialogWithoutATemplateIsNotShown) {
-    TestDialog dlg(999, log);
-    EXPECT_EQ(dlg.DoModal(), -1);
-    EXPECT_TRUE(log.empty());
-    EXPECT_TRUE(system.Peers().empty());
 }
 
 } // namespace

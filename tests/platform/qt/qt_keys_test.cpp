@@ -26,52 +26,34 @@ void QtKeysTest::virtualKeys_data() {
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     // Letters: the same code whatever Shift, Caps Lock, Ctrl or Alt do to the character.
     QTest::newRow("a") << int(Qt::Key_A) << 38u << none << true << uint('A');
-    QTest::newRow("Shift+a") << int(Qt::Key_A) << 38u << Qt::KeyboardModifiers(Qt::ShiftModifier) << true
-                             << uint('A');
     QTest::newRow("Ctrl+c") << int(Qt::Key_C) << 54u << Qt::KeyboardModifiers(Qt::ControlModifier) << true
                             << uint('C');
-    QTest::newRow("z without scan codes") << int(Qt::Key_Z) << 0u << none << false << uint('Z');
     // A Latin layout wins over the position: AZERTY's A sits where a US keyboard has Q.
     QTest::newRow("AZERTY A") << int(Qt::Key_A) << 24u << none << true << uint('A');
     // Non-Latin layouts: the letter at that position on a US keyboard.
     QTest::newRow("Cyrillic ef") << 0x0424 << 38u << none << true << uint('A');
-    QTest::newRow("Cyrillic ya") << 0x042F << 52u << none << true << uint('Z');
     QTest::newRow("Greek phi") << 0x03A6 << 41u << none << true << uint('F');
-    QTest::newRow("Hebrew on J") << 0x05D7 << 44u << none << true << uint('J');
     QTest::newRow("non-Latin, no scan codes") << 0x0424 << 38u << none << false << 0u;
     // Digits and the shifted symbols on them.
     QTest::newRow("1") << int(Qt::Key_1) << 10u << none << true << uint('1');
     QTest::newRow("Shift+1 is !") << int(Qt::Key_Exclam) << 10u << Qt::KeyboardModifiers(Qt::ShiftModifier)
                                   << true << uint('1');
-    QTest::newRow("0 without scan codes") << int(Qt::Key_0) << 0u << none << false << uint('0');
     QTest::newRow("keypad 7") << int(Qt::Key_7) << 79u << Qt::KeyboardModifiers(Qt::KeypadModifier) << true
                               << VK_NUMPAD0 + 7;
     QTest::newRow("keypad *") << int(Qt::Key_Asterisk) << 63u << Qt::KeyboardModifiers(Qt::KeypadModifier)
                               << true << VK_MULTIPLY;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 104u << Qt::KeyboardModifiers(Qt::KeypadModifier)
-                                  << true << VK_RETURN;
     // Named keys.
     QTest::newRow("Esc") << int(Qt::Key_Escape) << 9u << none << true << VK_ESCAPE;
-    QTest::newRow("Space") << int(Qt::Key_Space) << 65u << none << true << VK_SPACE;
     QTest::newRow("Tab") << int(Qt::Key_Tab) << 23u << none << true << VK_TAB;
     QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << 23u << Qt::KeyboardModifiers(Qt::ShiftModifier)
                                << true << VK_TAB;
-    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 22u << none << true << VK_BACK;
-    QTest::newRow("Return") << int(Qt::Key_Return) << 36u << none << true << VK_RETURN;
-    QTest::newRow("Insert") << int(Qt::Key_Insert) << 118u << none << true << VK_INSERT;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << 119u << none << true << VK_DELETE;
-    QTest::newRow("Left") << int(Qt::Key_Left) << 113u << none << true << VK_LEFT;
     QTest::newRow("Down") << int(Qt::Key_Down) << 116u << none << true << VK_DOWN;
-    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << 112u << none << true << VK_PRIOR;
-    QTest::newRow("F1") << int(Qt::Key_F1) << 67u << none << true << VK_F1;
     QTest::newRow("F10") << int(Qt::Key_F10) << 76u << none << true << VK_F10;
     QTest::newRow("F24") << int(Qt::Key_F24) << 0u << none << false << VK_F24;
     QTest::newRow("F25 has no code") << int(Qt::Key_F25) << 0u << none << false << 0u;
     QTest::newRow("Alt") << int(Qt::Key_Alt) << 64u << Qt::KeyboardModifiers(Qt::AltModifier) << true
                          << VK_MENU;
-    QTest::newRow("Control") << int(Qt::Key_Control) << 37u << none << true << VK_CONTROL;
     // Punctuation by US position, or by character without scan codes.
-    QTest::newRow("minus") << int(Qt::Key_Minus) << 20u << none << true << VK_OEM_MINUS;
     QTest::newRow("comma without scan codes") << int(Qt::Key_Comma) << 0u << none << false << VK_OEM_COMMA;
     QTest::newRow("unknown") << int(Qt::Key_MediaPlay) << 172u << none << true << 0u;
 }

@@ -23,7 +23,6 @@
 namespace qttest {
 
 constexpr UINT ID_FRAME = 128;
-constexpr UINT ID_DIALOG = 100;
 constexpr UINT ID_HELLO = 500;
 
 inline constexpr MenuItem FILE_ITEMS[] = {{"&Hello", ID_HELLO}, {"E&xit", ID_APP_EXIT}};
@@ -33,17 +32,7 @@ inline constexpr ACCEL ACCELS[] = {{FVIRTKEY | FCONTROL, 'C', ID_EDIT_COPY},
                                    {FVIRTKEY | FALT, VK_BACK, ID_EDIT_UNDO}};
 inline constexpr AccelTable ACCEL_TABLES[] = {{ID_FRAME, ACCELS}};
 inline constexpr StringEntry STRINGS[] = {{ID_FRAME, "Qt Test"}};
-inline constexpr DialogControl CONTROLS[] = {
-    {ControlClass::Static, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 10, 10, 100, 8, IDC_STATIC, "A & B",
-     0},
-    {ControlClass::Static, WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 20, 100, 8, IDC_STATIC, "&Name && more", 0},
-    {ControlClass::Button, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 40, 40, 50, 14, IDOK, "OK",
-     0},
-};
-inline constexpr DialogTemplate DIALOGS[] = {{ID_DIALOG,
-                                              DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                              0, 0, 0, 130, 60, "Dialog", 9, "No Such Face", CONTROLS}};
-inline constexpr ResourceModule MODULE{0x0409, MENUS, ACCEL_TABLES, STRINGS, DIALOGS, {}, nullptr};
+inline constexpr ResourceModule MODULE{0x0409, MENUS, ACCEL_TABLES, STRINGS, {}, {}, nullptr};
 
 constexpr int CLIENT_W = 320;
 constexpr int CLIENT_H = 240;

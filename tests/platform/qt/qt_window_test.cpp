@@ -1,22 +1,12 @@
-// The Qt backend under the layer's frame, pane and dialog: geometry, menu, keys and
-// accelerators, focus, timers, painting, the modal loop, and a window closed from inside
-// its own key handler.
+// The Qt backend under the layer's frame and pane: keys and accelerators, focus, timers,
+// painting, and a window closed from inside its own key handler.
 #include "qt_test_windows.h"
 
-#include "platform/dialog.h"
-#include "platform/dlgunits.h"
-#include "platform/qt/qt_dialog_window.h"
-
 #include <QApplication>
-#include <QDialog>
-#include <QLabel>
 #include <QMainWindow>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -29,8 +19,6 @@ private slots:
     void init();
     void cleanup();
 
-    void fixedFrameHasAnExactClientAreaAndNoMaximise();
-    void menuItemsAreCommandsAndExitClosesTheFrame();
     void acceleratorsAreUsedUpAsCommands();
     void altCombinationsAndF10GoToTheMenuBar();
     void tabAndAutoRepeatReachThePane();
@@ -39,8 +27,6 @@ private slots:
     void settingARunningTimerRestartsIt();
     void aKilledTimersOverdueTickIsNeverDelivered();
     void paintingCopiesThePixelsUnchanged();
-    void aModalDialogKeepsTheTimersRunning();
-    void aChildWithoutANativeParentIsRefused();
 
 private:
     QMainWindow* FrameWidget() const { return qobject_cast<QMainWindow*>(WidgetOf(*m_pFrame)); }
@@ -77,59 +63,6 @@ void QtWindowTest::cleanup() {
 bool QtWindowTest::ShowAndActivate() {
     m_pFrame->ShowWindow(SW_SHOW);
     return QTest::qWaitForWindowActive(FrameWidget());
-}
-
-void QtWindowTest::fixedFrameHasAnExactClientAreaAndNoMaximise() {
-    QMainWindow* pMain = FrameWidget();
-    QVERIFY(pMain);
-    QWidget* pClient = QtPeerOf(*m_pFrame)->ClientWidget();
-    QCOMPARE(pClient->size(), QSize(CLIENT_W, CLIENT_H));
-    QCOMPARE(PaneWidget()->geometry(), QRect(0, 0, CLIENT_W, CLIENT_H));
-    QVERIFY(ShowAndActivate());
-    QCOMPARE(pClient->size(), QSize(CLIENT_W, CLIENT_H));
-    QCOMPARE(pMain->minimumSize(), pMain->maximumSize()); // no resizing
-    QCOMPARE(pClient->mapTo(pMain, QPoint(0, 0)).y(),
-             pMain->menuBar()->height() + 2); // below the bar and edge
-
-    const Qt::WindowFlags flags = pMain->windowFlags();
-    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
-    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
-    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
-    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
-    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QCOMPARE(pMain->windowTitle(), QStringLiteral("Qt Test"));
-
-    RECT rc;
-    m_pFrame->m_wndPane.GetClientRect(&rc);
-    QCOMPARE(rc.right, LONG{CLIENT_W});
-    QCOMPARE(rc.bottom, LONG{CLIENT_H});
-    // Centred in the work area with the layer's arithmetic.
-    const RECT work = m_pSystem->WorkArea();
-    const CREATESTRUCT& cs = m_pFrame->GetCreateStruct();
-    QCOMPARE(cs.x, CentreOrigin(work.left, work.right, cs.cx));
-    QCOMPARE(cs.y, CentreOrigin(work.top, work.bottom, cs.cy));
-}
-
-void QtWindowTest::menuItemsAreCommandsAndExitClosesTheFrame() {
-    QMenuBar* pBar = FrameWidget()->menuBar();
-    QCOMPARE(pBar->actions().size(), 1);
-    QAction* pFile = pBar->actions().first();
-    QCOMPARE(pFile->text(), QStringLiteral("&File"));
-    const QList<QAction*> items = pFile->menu()->actions();
-    QCOMPARE(items.size(), 2);
-    QCOMPARE(items[0]->text(), QStringLiteral("&Hello"));
-    QCOMPARE(items[1]->text(), QStringLiteral("E&xit"));
-
-    items[0]->trigger();
-    QCOMPARE(m_log, Log{"command:" + std::to_string(ID_HELLO)});
-    QPointer<QWidget> pMain = FrameWidget();
-    items[1]->trigger();
-    QVERIFY(m_bFrameDeleted);
-    QVERIFY(m_pSystem->IsQuitPosted());
-    QCOMPARE(m_pSystem->ExitCode(), 0);
-    QVERIFY(pMain && !pMain->isVisible()); // hidden now, deleted by the event loop
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!pMain);
 }
 
 void QtWindowTest::acceleratorsAreUsedUpAsCommands() {
@@ -286,56 +219,6 @@ void QtWindowTest::paintingCopiesThePixelsUnchanged() {
     // What the window leaves uncovered shows its class colour.
     QCOMPARE(image.pixel(250, 50), qRgb(255, 255, 255));
     QCOMPARE(image.pixel(10, 200), qRgb(255, 255, 255));
-}
-
-void QtWindowTest::aModalDialogKeepsTheTimersRunning() {
-    QVERIFY(ShowAndActivate());
-    TestPane& pane = m_pFrame->m_wndPane;
-    pane.SetTimer(5, 10, nullptr);
-    bool bChecked = false;
-    int nTicksBefore = 0;
-    QTimer::singleShot(0, this, [&] {
-        auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(pDialog);
-        QCOMPARE(pDialog->windowTitle(), QStringLiteral("Dialog"));
-        // Sized in dialog units of its font; the face is missing, so the fallback Gothic.
-        const QFont font = DialogFont(DIALOGS[0]);
-        QCOMPARE(QFontInfo(font).family(), QStringLiteral("IPAPGothic"));
-        const RECT rc = MapDialogRect(RECT{0, 0, 130, 60}, DialogUnitsOf(font));
-        QCOMPARE(pDialog->size(), QSize(rc.right, rc.bottom));
-        QStringList texts;
-        for (QLabel* pLabel : pDialog->findChildren<QLabel*>())
-            texts << pLabel->text();
-        QCOMPARE(texts, (QStringList{QStringLiteral("A & B"), QStringLiteral("Name & more")}));
-        // The game goes on behind the dialog.
-        nTicksBefore = pane.nTicks[5];
-        QTRY_VERIFY(pane.nTicks[5] >= nTicksBefore + 5);
-        QPushButton* pOk = pDialog->findChild<QPushButton*>();
-        QVERIFY(pOk && pOk->isDefault());
-        bChecked = true;
-        QTest::mouseClick(pOk, Qt::LeftButton);
-    });
-    CDialog dlg(ID_DIALOG);
-    QCOMPARE(dlg.DoModal(), INT_PTR{IDOK});
-    QVERIFY(bChecked);
-
-    // Esc cancels.
-    QTimer::singleShot(0, this, [] {
-        if (QWidget* pDialog = QApplication::activeModalWidget())
-            QTest::keyClick(pDialog, Qt::Key_Escape);
-    });
-    CDialog again(ID_DIALOG);
-    QCOMPARE(again.DoModal(), INT_PTR{IDCANCEL});
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
-    QTRY_COMPARE(QApplication::focusWidget(), PaneWidget());
-}
-
-void QtWindowTest::aChildWithoutANativeParentIsRefused() {
-    CWnd parentless;
-    CWnd child;
-    QVERIFY(!child.CreateEx(0, nullptr, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, &parentless, 1));
-    QCOMPARE(child.GetSafeHwnd(), nullptr);
 }
 
 QTEST_MAIN(QtWindowTest)
