@@ -79,30 +79,24 @@ void CGameView::GameOver() {
     m_nGauge = 0;
 }
 
-void CGameView::OnLogoTick() {
+bool CGameView::StepWipe(const Surface& source, int nHoldLast) {
     const int t = m_nTick;
-    if (t < WIPE_FIRST_ROW) {
-        m_nTick = t + 1;
-    } else if (t <= WIPE_PASSES) {
-        WipeRows(m_back, m_logo, t);
-        m_nTick = t + 1;
-    } else if (t <= LOGO_HOLD_LAST) {
-        m_nTick = t + 1;
-    } else {
+    if (t > nHoldLast)
+        return true;
+    // Idle ticks first, then one pass of the wipe a tick, then the picture is held.
+    if (t >= WIPE_FIRST_ROW && t <= WIPE_PASSES)
+        WipeRows(m_back, source, t);
+    m_nTick = t + 1;
+    return false;
+}
+
+void CGameView::OnLogoTick() {
+    if (StepWipe(m_logo, LOGO_HOLD_LAST))
         ShowTitle();
-    }
 }
 
 void CGameView::OnFrameWipeTick() {
-    const int t = m_nTick;
-    if (t < WIPE_FIRST_ROW) {
-        m_nTick = t + 1;
-    } else if (t <= WIPE_PASSES) {
-        WipeRows(m_back, m_frame, t);
-        m_nTick = t + 1;
-    } else if (t <= FRAME_HOLD_LAST) {
-        m_nTick = t + 1;
-    } else {
+    if (StepWipe(m_frame, FRAME_HOLD_LAST)) {
         KillTimer(TIMER_FRAME_WIPE);
         m_nTick = 0;
         DrawFrame();

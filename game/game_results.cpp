@@ -25,13 +25,18 @@ void CGameView::TimeUp() {
     SetTimer(TIMER_TIME_UP, PERIOD_ANIMATION, nullptr);
 }
 
+void CGameView::DrawResultBackdrop() {
+    // The letter, the time bar and any mark are left out once the time is up.
+    DrawFrame();
+    DrawMissCount();
+    DrawGauge(m_nGauge);
+}
+
 void CGameView::OnTimeUpTick() {
     const int t = m_nTick;
     m_nTick = t + 1;
     if (t < TIME_UP_TICKS) {
-        DrawFrame();
-        DrawMissCount();
-        DrawGauge(m_nGauge);
+        DrawResultBackdrop();
         DrawTimeUpBanner();
         Repaint();
         return;
@@ -46,17 +51,13 @@ void CGameView::OnResultTick() {
     const int t = m_nTick;
     m_nTick = t + 1;
     if (t < RESULT_TICKS) {
-        DrawFrame();
-        DrawMissCount();
-        DrawGauge(m_nGauge);
+        DrawResultBackdrop();
         DrawResults();
         Repaint();
         return;
     }
     KillTimer(TIMER_RESULT);
-    DrawFrame();
-    DrawMissCount();
-    DrawGauge(m_nGauge);
+    DrawResultBackdrop();
     DrawEndBanner();
     SetTimer(TIMER_RESTART, PERIOD_RESTART, nullptr);
     m_bPlaying = FALSE;

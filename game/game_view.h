@@ -75,6 +75,8 @@ protected:
     void DrawTimeUpBanner();
     void DrawPlayScreen();
     void DrawResults();
+    // Frame, miss count and gauge: what the time-up and result ticks draw first.
+    void DrawResultBackdrop();
     // One pass of the eight-pass row wipe from source into target, starting at row nStart.
     // Repaints; true after the last pass (start row 8 or more).
     bool WipeRows(Surface& target, const Surface& source, int nStart);
@@ -114,6 +116,10 @@ private:
     void DrawRegion(const SpriteRegion& region);
     void DrawDigit(int nDigit, int x, int y);
     int Score() const;
+
+    // The logo and frame wipes: idle ticks, eight passes, then a hold up to nHoldLast.
+    // True on the tick after the hold, when the caller moves on.
+    bool StepWipe(const Surface& source, int nHoldLast);
 
     // Tick handlers, one per timer.
     void OnLogoTick();

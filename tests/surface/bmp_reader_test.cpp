@@ -8,7 +8,7 @@
 
 namespace {
 
-using testkit::BmpSpec;
+using testkit::BmpRecipe;
 using testkit::MakeBmp;
 using testkit::Rgb;
 
@@ -64,7 +64,7 @@ TEST(BmpLoad, MissingFileEmptiesTheSurfaceAndSaysSo) {
 }
 
 TEST(BmpLoad, AcceptsEveryKnownHeaderAndIgnoresUntrustedFields) {
-    const BmpSpec cases[] = {
+    const BmpRecipe cases[] = {
         {.nHeaderSize = 40},
         {.nHeaderSize = 52},
         {.nHeaderSize = 56},
@@ -76,13 +76,13 @@ TEST(BmpLoad, AcceptsEveryKnownHeaderAndIgnoresUntrustedFields) {
         {.nWidth = 1, .nHeight = 1},
         {.nWidth = 7, .nHeight = 2},
     };
-    for (const BmpSpec& spec : cases) {
-        SCOPED_TRACE("header " + std::to_string(spec.nHeaderSize) + " gap " + std::to_string(spec.nGap));
-        const auto bytes = MakeBmp(spec);
+    for (const BmpRecipe& recipe : cases) {
+        SCOPED_TRACE("header " + std::to_string(recipe.nHeaderSize) + " gap " + std::to_string(recipe.nGap));
+        const auto bytes = MakeBmp(recipe);
         Surface s;
         std::string reason;
         ASSERT_TRUE(s.LoadBMPFromMemory(bytes.data(), bytes.size(), reason)) << reason;
-        ExpectPattern(s, spec.nWidth, spec.nHeight);
+        ExpectPattern(s, recipe.nWidth, recipe.nHeight);
     }
 }
 
@@ -107,20 +107,20 @@ struct Rejection {
     const char* reason; // the start of the expected reason
 };
 
-std::vector<std::uint8_t> Patched(BmpSpec spec, std::size_t at, std::vector<std::uint8_t> with) {
-    auto v = MakeBmp(spec);
+std::vector<std::uint8_t> Patched(BmpRecipe recipe, std::size_t at, std::vector<std::uint8_t> with) {
+    auto v = MakeBmp(recipe);
     std::copy(with.begin(), with.end(), v.begin() + static_cast<std::ptrdiff_t>(at));
     return v;
 }
 
-std::vector<std::uint8_t> Cut(BmpSpec spec, std::size_t nDrop) {
-    auto v = MakeBmp(spec);
+std::vector<std::uint8_t> Cut(BmpRecipe recipe, std::size_t nDrop) {
+    auto v = MakeBmp(recipe);
     v.resize(v.size() - nDrop);
     return v;
 }
 
 std::vector<Rejection> Rejections() {
-    const BmpSpec good{.nWidth = 5, .nHeight = 3}; // rows of 15 bytes + 1 padding
+    const BmpRecipe good{.nWidth = 5, .nHeight = 3}; // rows of 15 bytes + 1 padding
     return {
         {"empty file", {}, "not a BMP file"},
         {"one byte", {'B'}, "not a BMP file"},

@@ -24,7 +24,7 @@ inline Rgb PatternColour(int x, int y) {
                static_cast<std::uint8_t>(1 + (x * 7 + y * 13) % 250)};
 }
 
-struct BmpSpec {
+struct BmpRecipe {
     int nWidth = 4;
     int nHeight = 3; // negative: rows stored top-down
     std::uint32_t nHeaderSize = 40;
@@ -50,7 +50,7 @@ inline void Put32(std::vector<std::uint8_t>& v, std::size_t at, std::uint32_t n)
 
 // The file's bytes. Pixels are written only for 24-bit pictures of a sane size; other bit
 // counts get rows of the matching length filled with a pattern.
-inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& s) {
+inline std::vector<std::uint8_t> MakeBmp(const BmpRecipe& s) {
     const std::int64_t nRows = s.nHeight < 0 ? -std::int64_t{s.nHeight} : s.nHeight;
     const std::int64_t nWidth = s.nWidth > 0 ? s.nWidth : 0;
     const std::int64_t nRowBytes = ((nWidth * s.nBitCount + 31) / 32) * 4;

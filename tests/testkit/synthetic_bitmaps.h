@@ -16,11 +16,11 @@ constexpr std::uint32_t Packed(Rgb c) {
 }
 
 inline std::vector<std::uint8_t> MakeBmp24(int w, int h, std::function<Rgb(int, int)> pixel) {
-    BmpSpec spec;
-    spec.nWidth = w;
-    spec.nHeight = h;
-    spec.pixel = std::move(pixel);
-    return MakeBmp(spec);
+    BmpRecipe recipe;
+    recipe.nWidth = w;
+    recipe.nHeight = h;
+    recipe.pixel = std::move(pixel);
+    return MakeBmp(recipe);
 }
 
 inline std::vector<std::uint8_t> MakeSolidBmp24(int w, int h, Rgb colour) {
@@ -29,11 +29,11 @@ inline std::vector<std::uint8_t> MakeSolidBmp24(int w, int h, Rgb colour) {
 
 // A well-formed picture of another bit depth (8, 16, 32 ...), which the game refuses.
 inline std::vector<std::uint8_t> MakeBmpOfDepth(int w, int h, std::uint16_t nBitCount) {
-    BmpSpec spec;
-    spec.nWidth = w;
-    spec.nHeight = h;
-    spec.nBitCount = nBitCount;
-    return MakeBmp(spec);
+    BmpRecipe recipe;
+    recipe.nWidth = w;
+    recipe.nHeight = h;
+    recipe.nBitCount = nBitCount;
+    return MakeBmp(recipe);
 }
 
 } // namespace testkit
