@@ -95,7 +95,7 @@ private:
 // command first. It reports its own deletion.
 class TestFrame : public CFrameWnd {
 public:
-    TestFrame(Log& log, bool& bDeleted) : m_wndPane(log), m_log(log), m_bDeleted(bDeleted) {
+    TestFrame(Log& log, bool& bDeleted) : m_wndPane(log), m_wndOther(log), m_log(log), m_bDeleted(bDeleted) {
         m_bDeleted = false;
     }
     ~TestFrame() override { m_bDeleted = true; }
@@ -110,7 +110,7 @@ public:
     }
 
     TestPane m_wndPane;
-    TestPane m_wndOther{m_log}; // a second child that is not the pane
+    TestPane m_wndOther; // a second child that is not the pane
     Handles handles;
 
 protected:

@@ -138,8 +138,13 @@ TEST(SurfaceCopy, CopyConstructorAndAssignmentMakeIndependentCopies) {
     ExpectEmpty(fromEmpty);
     assigned = empty;
     ExpectEmpty(assigned);
-    assigned = assigned; // self-assignment keeps what is there
-    ExpectEmpty(assigned);
+
+    // Assigning a surface to itself keeps its picture.
+    Surface& same = copy;
+    copy = same;
+    ASSERT_EQ(copy.Width(), 4);
+    EXPECT_NE(At(copy, 1, 1), At(src, 1, 1));
+    EXPECT_EQ(std::memcmp(copy.Bits(), Patterned(4, 4, 9).Bits(), 12 * 4), 0);
 }
 
 struct RecordingTarget : PresentTarget {
