@@ -208,15 +208,7 @@ class Canvas:
         the key. Content colours are never pure black, so nothing inside a
         shape turns transparent by accident.
         """
-        small = self._small()
-        out = Image.new("RGB", small.size, KEY)
-        px_in, px_out = small.load(), out.load()
-        for y in range(small.height):
-            for x in range(small.width):
-                r, g, b, a = px_in[x, y]
-                if a >= threshold:
-                    px_out[x, y] = (r, g, b) if (r, g, b) != KEY else (1, 1, 1)
-        return out
+        return self._keyed(threshold, lambda rgb, a: rgb)
 
     def keyed_on(self, ground, threshold=8):
         """Final picture for a keyed copy onto a known flat colour.
@@ -224,6 +216,11 @@ class Canvas:
         The letters only ever land on the letter panel's paper, so their edges
         can be blended against that paper for a perfectly smooth outline.
         """
+        return self._keyed(threshold, lambda rgb, a: mix(ground, rgb, a / 255.0))
+
+    def _keyed(self, threshold, colour_of):
+        """Pixels covered at least `threshold` get colour_of(rgb, alpha); the rest
+        become the key. A colour that comes out as the key is nudged off it."""
         small = self._small()
         out = Image.new("RGB", small.size, KEY)
         px_in, px_out = small.load(), out.load()
@@ -231,7 +228,7 @@ class Canvas:
             for x in range(small.width):
                 r, g, b, a = px_in[x, y]
                 if a >= threshold:
-                    c = mix(ground, (r, g, b), a / 255.0)
+                    c = colour_of((r, g, b), a)
                     px_out[x, y] = c if c != KEY else (1, 1, 1)
         return out
 
