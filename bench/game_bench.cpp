@@ -1,22 +1,14 @@
 // The game's cost on the headless desktop: a whole game of 60 seconds of play with every
 // timer tick and a key every 300 ms, and the composing of one play screen.
 #include "game/game_view.h"
+#include "platform/afxres.h"
 #include "platform/headless/headless_system.h"
 #include "testkit/game_assets.h"
+#include "testkit/game_view_access.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class BenchView : public CGameView {
-public:
-    using CGameView::CGameView;
-    using CGameView::DrawPlayScreen;
-    using CGameView::m_bPlaying;
-    using CGameView::m_dwTimeLeft;
-    using CGameView::m_nLetter;
-    using CGameView::m_nPhase;
-};
 
 struct Desk {
     Desk() {
@@ -24,10 +16,11 @@ struct Desk {
         system.Install();
     }
     // A view on its title screen.
-    std::unique_ptr<BenchView> TitleView() {
-        auto view = std::make_unique<BenchView>(random);
+    std::unique_ptr<CGameView> TitleView() {
+        auto view = std::make_unique<CGameView>(random);
         view->SetAssetDirectory(dir.Path().string());
-        if (!view->CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, 320, 240, nullptr, 0xE900))
+        if (!view->CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                            AFX_IDW_PANE_FIRST))
             return nullptr;
         view->SetFocus();
         system.Advance(107 * 33);
@@ -53,10 +46,11 @@ void BM_WholeGame(benchmark::State& state) {
         }
         state.ResumeTiming();
         desk.system.PressKey('F');
-        while (view->m_nPhase != PHASE_LOGO) {
+        while (view->Snapshot().m_nPhase != PHASE_LOGO) {
             desk.system.Advance(300);
-            if (view->m_bPlaying && (view->m_nPhase == PHASE_START || view->m_nPhase == PHASE_PLAY)) {
-                desk.system.PressKey('A' + static_cast<UINT>(view->m_nLetter));
+            const GameSnapshot s = view->Snapshot();
+            if (s.m_bPlaying && (s.m_nPhase == PHASE_START || s.m_nPhase == PHASE_PLAY)) {
+                desk.system.PressKey('A' + static_cast<UINT>(s.m_nLetter));
                 ++nKeys;
             }
         }
@@ -75,11 +69,12 @@ void BM_DrawPlayScreen(benchmark::State& state) {
         state.SkipWithError("the synthetic pictures did not load");
         return;
     }
-    view->m_dwTimeLeft = 60000;
+    GameViewTestAccess access(*view);
+    access.SetTimeLeft(60000);
     int nLetter = 0;
     for (auto _ : state) {
-        view->m_nLetter = static_cast<std::int8_t>(nLetter++ % 26);
-        view->DrawPlayScreen();
+        access.SetLetter(nLetter++ % 26);
+        access.DrawPlayScreen();
         benchmark::ClobberMemory();
     }
 }

@@ -84,6 +84,23 @@ BOOL CGameView::LoadAssets() {
     return TRUE;
 }
 
+GameSnapshot CGameView::Snapshot() const {
+    return {
+        .m_nLetter = m_nLetter,
+        .m_dwShownAt = m_dwShownAt,
+        .m_nGauge = m_nGauge,
+        .m_bPlaying = m_bPlaying,
+        .m_bPaused = m_bPaused,
+        .m_dwTimeLeft = m_dwTimeLeft,
+        .m_nRank = m_nRank,
+        .m_hitDigits = m_hitDigits,
+        .m_missDigits = m_missDigits,
+        .m_nMark = m_nMark,
+        .m_nPhase = m_nPhase,
+        .m_nTick = m_nTick,
+    };
+}
+
 void CGameView::OnPaint() {
     // Painting only copies: every screen was composed by the handler that changed it.
     CPaintDC dc(this);

@@ -30,6 +30,23 @@ struct AssetFailure {
     std::string strReason; // from the reader, or the size rule the picture breaks
 };
 
+// The view's game state at one moment, under the names the view keeps it by: what the
+// tests, the benchmark and the screens tool read. A copy; changing it changes nothing.
+struct GameSnapshot {
+    std::int8_t m_nLetter;
+    DWORD m_dwShownAt;
+    int m_nGauge;
+    BOOL m_bPlaying;
+    BOOL m_bPaused;
+    DWORD m_dwTimeLeft;
+    int m_nRank;
+    DigitCounter m_hitDigits;
+    DigitCounter m_missDigits;
+    int m_nMark;
+    int m_nPhase;
+    int m_nTick;
+};
+
 class CGameView : public CWnd {
 public:
     // Seeds the generator with the calendar time and draws a first letter, from the C
@@ -44,6 +61,11 @@ public:
     void SetAssetDirectory(std::string strDirectory) { m_strAssetDir = std::move(strDirectory); }
     // The pictures that failed at the last start-up, in the order they were tried.
     const std::vector<AssetFailure>& GetLoadFailures() const { return m_loadFailures; }
+
+    // The state as it stands, and the back buffer every screen is composed in (read only:
+    // the view alone draws).
+    GameSnapshot Snapshot() const;
+    const Surface& BackBuffer() const { return m_back; }
 
     // The time bar's width in pixels: floor(dwTimeLeft x 427 / 100000), exact for any value.
     static int TimeBarWidth(DWORD dwTimeLeft);
@@ -137,6 +159,10 @@ private:
     void Pause();
     void Resume();
     void QuitToLogo();
+
+    // Tests only, defined with them: the few changes of state a test makes to reach a case
+    // quickly, the single drawing steps it checks by themselves, and the pictures.
+    friend class GameViewTestAccess;
 
     RandomSource* m_pRandom;
     std::string m_strAssetDir;

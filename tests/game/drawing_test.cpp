@@ -37,8 +37,8 @@ TEST(TimeBarWidthTest, AgreesWithTheSinglePrecisionConstantOverTheWholeGame) {
 }
 
 TEST_F(DrawingTest, TimeBarAndGaugeAreLeftAlignedStripsOfTheirSourceRows) {
-    view->m_dwTimeLeft = 1000; // 4 pixels
-    view->DrawTimeBar();
+    Access().SetTimeLeft(1000); // 4 pixels
+    Access().DrawTimeBar();
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Back(32 + i, 184), Packed(testkit::TimeBarColour(i)));
         EXPECT_EQ(Back(32 + i, 199), Packed(testkit::TimeBarColour(i)));
@@ -46,7 +46,7 @@ TEST_F(DrawingTest, TimeBarAndGaugeAreLeftAlignedStripsOfTheirSourceRows) {
     EXPECT_EQ(Back(36, 184), 0u);
     EXPECT_EQ(Back(32, 200), 0u);
 
-    view->DrawGauge(128);
+    Access().DrawGauge(128);
     EXPECT_EQ(Back(32, 200), Packed(testkit::GaugeColour(0)));
     EXPECT_EQ(Back(159, 215), Packed(testkit::GaugeColour(127)));
     EXPECT_EQ(Back(160, 200), 0u);
@@ -55,16 +55,16 @@ TEST_F(DrawingTest, TimeBarAndGaugeAreLeftAlignedStripsOfTheirSourceRows) {
 
 TEST_F(DrawingTest, EmptyOrNegativeGaugeAndZeroTimeDrawNothing) {
     const auto before = BackBytes();
-    view->DrawGauge(0);
-    view->DrawGauge(-47);
-    view->m_dwTimeLeft = 234;
-    view->DrawTimeBar();
+    Access().DrawGauge(0);
+    Access().DrawGauge(-47);
+    Access().SetTimeLeft(234);
+    Access().DrawTimeBar();
     EXPECT_EQ(BackBytes(), before);
 }
 
 TEST_F(DrawingTest, MissCountShowsTheThreeLowDigitsHundredsFirst) {
-    view->m_missDigits = {7, 4, 2, 1};
-    view->DrawMissCount();
+    Access().SetMissDigits({7, 4, 2, 1});
+    Access().DrawMissCount();
     EXPECT_EQ(Back(260, 64), Packed(testkit::DigitColour(2)));
     EXPECT_EQ(Back(276, 64), Packed(testkit::DigitColour(4)));
     EXPECT_EQ(Back(292, 87), Packed(testkit::DigitColour(7)));
@@ -74,11 +74,11 @@ TEST_F(DrawingTest, MissCountShowsTheThreeLowDigitsHundredsFirst) {
 }
 
 TEST_F(DrawingTest, PlayScreenComposesFrameLetterGaugeTimeAndMisses) {
-    view->m_nLetter = 3;
-    view->m_nGauge = 10;
-    view->m_dwTimeLeft = 60000;
-    view->m_missDigits = {5, 0, 0, 0};
-    view->DrawPlayScreen();
+    Access().SetLetter(3);
+    Access().SetGauge(10);
+    Access().SetTimeLeft(60000);
+    Access().SetMissDigits({5, 0, 0, 0});
+    Access().DrawPlayScreen();
     EXPECT_EQ(Back(0, 0), FRAME);
     EXPECT_EQ(Back(88, 16), Packed(testkit::LetterColour(3)));
     EXPECT_EQ(Back(88 + testkit::LETTER_W - 1, 16 + testkit::LETTER_H - 1), Packed(testkit::LetterColour(3)));
@@ -99,8 +99,8 @@ TEST_F(DrawingTest, BlackFramePixelsLeaveWhatWasThere) {
                        }));
     view.reset();
     CreateViewOrFail();
-    std::memset(view->m_back.PixelAt(0, 187), 0x7F, 320 * 3);
-    view->DrawPlayScreen();
+    std::memset(Access().Back().PixelAt(0, 187), 0x7F, 320 * 3);
+    Access().DrawPlayScreen();
     EXPECT_EQ(Back(80, 187), 0x7F7F7Fu);
     EXPECT_EQ(Back(100, 187), FRAME);
 }
@@ -127,9 +127,9 @@ TEST_F(DrawingTest, WipeRowsCopiesEveryEighthRowAndSaysWhenItIsDone) {
     };
     for (const Case& c : {Case{0, false, -1}, Case{-5, false, -1}, Case{3, false, 3}, Case{8, true, 8}}) {
         SCOPED_TRACE(c.start);
-        view->m_back.Clear();
+        Access().Back().Clear();
         Peer().ResetCounters();
-        EXPECT_EQ(view->WipeRows(view->m_back, view->m_logo, c.start), c.result);
+        EXPECT_EQ(Access().WipeRows(Access().Logo(), c.start), c.result);
         EXPECT_EQ(Invalidations(), c.firstRow < 0 ? 0 : 1);
         EXPECT_EQ(Peer().EraseRequestCount(), 0);
         for (int row = 0; row < 240; ++row) {
@@ -143,8 +143,8 @@ TEST_F(DrawingTest, WipeRowsCopiesEveryEighthRowAndSaysWhenItIsDone) {
 TEST_F(DrawingTest, WipeFromANarrowerPictureLeavesTheRestOfTheRow) {
     Surface narrow;
     ASSERT_TRUE(narrow.Create(318, 240)); // rows padded to 956 bytes
-    std::memset(view->m_back.PixelAt(0, 8), 0x55, 320 * 3);
-    view->WipeRows(view->m_back, narrow, 8);
+    std::memset(Access().Back().PixelAt(0, 8), 0x55, 320 * 3);
+    Access().WipeRows(narrow, 8);
     EXPECT_EQ(Back(317, 8), 0u);
     EXPECT_EQ(Back(318, 8), 0x555555u) << "the row's padding must not land on the next pixel";
     EXPECT_EQ(Back(319, 8), 0x555555u);

@@ -46,7 +46,7 @@ TEST_F(FlowTest, LogoIdlesSixTicksWipesInEightPassesHoldsAndShowsTheTitle) {
 
 TEST_F(FlowTest, StartGameClearsAndTheFrameWipeLeadsToTheIntroOnItsThirtySeventhTick) {
     RunToTitle();
-    view->m_nGauge = 77;
+    Access().SetGauge(77);
     system.PressKey(*view, 'F');
     EXPECT_EQ(view->m_nPhase, PHASE_INTRO);
     EXPECT_EQ(view->m_nTick, -5);
@@ -173,10 +173,10 @@ TEST_F(FlowTest, ClockStepsTheTimeAndTimeIsUpOnTheSixHundredthTick) {
     EXPECT_EQ(Invalidations(), 1) << "a clock tick always asks for a repaint";
     EXPECT_EQ(Back(287, 184), Packed(testkit::TimeBarColour(255))) << "but draws nothing by itself";
     // Keep the gauge up so that the drain does not end the game first.
-    view->m_nGauge = 128;
+    Access().SetGauge(128);
     for (int i = 2; i < 600; ++i) {
         RunTicks(TIMER_CLOCK, 1);
-        view->m_nGauge = 128;
+        Access().SetGauge(128);
     }
     EXPECT_EQ(view->m_dwTimeLeft, 100u);
     EXPECT_EQ(view->m_nPhase, PHASE_PLAY);
@@ -192,7 +192,7 @@ TEST_F(FlowTest, ClockStepsTheTimeAndTimeIsUpOnTheSixHundredthTick) {
 TEST_F(FlowTest, DrainBelowZeroEndsTheGameButZeroDoesNot) {
     RunToPlay();
     system.Advance(1000);
-    view->m_nGauge = 2;
+    Access().SetGauge(2);
     system.Advance(1350); // first drain
     EXPECT_EQ(view->m_nGauge, 0);
     EXPECT_TRUE(view->m_bPlaying);
@@ -219,8 +219,8 @@ TEST_F(FlowTest, DrainBelowZeroEndsTheGameButZeroDoesNot) {
 
 TEST_F(FlowTest, NextGameStartsFullWhateverTheLastOneLeft) {
     RunToPlay();
-    view->m_nGauge = 0;
-    view->m_missDigits = {3, 2, 1, 0};
+    Access().SetGauge(0);
+    Access().SetMissDigits({3, 2, 1, 0});
     system.PressKey(*view, WrongKey()); // game over
     system.Advance(5000);
     RunToPlay();

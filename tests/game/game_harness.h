@@ -1,46 +1,53 @@
-// The game on the headless desktop: a view whose fields and steps a test can reach, made
-// from the synthetic pictures, with helpers that run it tick by tick to any stage.
+// The game on the headless desktop: the view made from the synthetic pictures, read through
+// its snapshot, with helpers that run it tick by tick to any stage.
 #pragma once
 
 #include "game/game_view.h"
+#include "platform/afxres.h"
 #include "platform/clock.h"
 #include "platform/headless/headless_system.h"
 #include "testkit/game_assets.h"
+#include "testkit/game_view_access.h"
 
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
-class ViewUnderTest : public CGameView {
+// How a test holds the view. `view->m_nPhase` and the view's other state names read a
+// fresh snapshot (so they cannot be written: GameViewTestAccess makes the few changes tests
+// need); `view->SetFocus()` and the other window services below go to the window; `*view`
+// is the window itself.
+class ViewHandle {
 public:
-    using CGameView::CGameView;
-    using CGameView::m_back;
-    using CGameView::m_bPaused;
-    using CGameView::m_bPlaying;
-    using CGameView::m_dwShownAt;
-    using CGameView::m_dwTimeLeft;
-    using CGameView::m_font;
-    using CGameView::m_frame;
-    using CGameView::m_hitDigits;
-    using CGameView::m_letters;
-    using CGameView::m_logo;
-    using CGameView::m_missDigits;
-    using CGameView::m_nGauge;
-    using CGameView::m_nLetter;
-    using CGameView::m_nMark;
-    using CGameView::m_nPhase;
-    using CGameView::m_nRank;
-    using CGameView::m_nTick;
-    using CGameView::m_sprite;
-    using CGameView::m_title;
+    class Reading : public GameSnapshot {
+    public:
+        explicit Reading(CGameView& wnd)
+            : GameSnapshot(wnd.Snapshot()), m_back(wnd.BackBuffer()), m_wnd(wnd) {}
+        const Reading* operator->() const { return this; }
 
-    using CGameView::DrawGauge;
-    using CGameView::DrawMissCount;
-    using CGameView::DrawPlayScreen;
-    using CGameView::DrawResults;
-    using CGameView::DrawTimeBar;
-    using CGameView::WipeRows;
+        const Surface& m_back;
+
+        CWnd* SetFocus() const { return m_wnd.SetFocus(); }
+        UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, std::nullptr_t) const {
+            return m_wnd.SetTimer(nIDEvent, nElapse, nullptr);
+        }
+        BOOL DestroyWindow() const { return m_wnd.DestroyWindow(); }
+        DWORD GetStyle() const { return m_wnd.GetStyle(); }
+        DWORD GetExStyle() const { return m_wnd.GetExStyle(); }
+        const CREATESTRUCT& GetCreateStruct() const { return m_wnd.GetCreateStruct(); }
+        const std::vector<AssetFailure>& GetLoadFailures() const { return m_wnd.GetLoadFailures(); }
+
+    private:
+        CGameView& m_wnd;
+    };
+
+    Reading operator->() const { return Reading(*m_pView); }
+    CGameView& operator*() const { return *m_pView; }
+    void reset(std::unique_ptr<CGameView> pView = nullptr) { m_pView = std::move(pView); }
+
+private:
+    std::unique_ptr<CGameView> m_pView;
 };
 
 // 0xRRGGBB of a pixel of a surface.
@@ -58,15 +65,16 @@ protected:
 
     // Makes the view as the shell does: a visible child, 320 x 240, with a border asked for.
     bool CreateView() {
-        view = std::make_unique<ViewUnderTest>(random);
-        view->SetAssetDirectory(dir.Path().string());
-        return view->CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 320, 240, nullptr,
-                              0xE900);
+        view.reset(std::make_unique<CGameView>(random));
+        (*view).SetAssetDirectory(dir.Path().string());
+        return (*view).CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 320, 240, nullptr,
+                                AFX_IDW_PANE_FIRST);
     }
     void CreateViewOrFail() { ASSERT_TRUE(CreateView()); }
 
     std::filesystem::path File(const std::string& name) const { return dir.Path() / name; }
     HeadlessPeer& Peer() { return *system.PeerOf(*view); }
+    GameViewTestAccess Access() { return GameViewTestAccess(*view); }
     int Invalidations() { return Peer().InvalidateCount(); }
     std::uint32_t Back(int x, int y) const { return SurfacePixel(view->m_back, x, y); }
     bool Running(UINT_PTR id) const { return system.IsTimerRunning(*view, id); }
@@ -97,7 +105,7 @@ protected:
     testkit::TempDir dir;
     HeadlessSystem system;
     FixedSeedRandom random{20240611};
-    std::unique_ptr<ViewUnderTest> view;
+    ViewHandle view;
 };
 
 constexpr std::uint32_t FRAME = testkit::Packed(testkit::FRAME_COLOUR);

@@ -17,7 +17,7 @@ protected:
         const DWORD dwSince = timeGetTime() - view->m_dwShownAt;
         EXPECT_LE(dwSince, ms);
         system.Advance(ms - dwSince);
-        view->m_nGauge = nGauge;
+        Access().SetGauge(nGauge);
         system.PressKey(*view, nKey);
         return view->m_nGauge - nGauge;
     }
@@ -64,7 +64,7 @@ TEST_F(KeysTest, WrongKeyBelowZeroEndsTheGameButZeroDoesNot) {
     EXPECT_TRUE(view->m_bPlaying);
     EXPECT_EQ(view->m_nGauge, 0);
 
-    view->m_nGauge = 100;            // so that the drain does not end the game while we wait
+    Access().SetGauge(100);          // so that the drain does not end the game while we wait
     PressAfter(3000, WrongKey(), 1); // 1 - 48 = -47
     EXPECT_FALSE(view->m_bPlaying);
     EXPECT_EQ(view->m_nGauge, 0);
@@ -81,7 +81,7 @@ TEST_F(KeysTest, HeldKeyIsJudgedOnEveryRepeat) {
 }
 
 TEST_F(KeysTest, TenThousandthMissWrapsTheCounter) {
-    view->m_missDigits = {9, 9, 9, 9};
+    Access().SetMissDigits({9, 9, 9, 9});
     PressAfter(10, WrongKey(), 100);
     EXPECT_EQ(view->m_missDigits, (DigitCounter{0, 0, 0, 0}));
 }
@@ -215,7 +215,7 @@ TEST_F(DeadKeyTest, KeysThatDoNothingInvalidateOnlyInPlayPausedAndGameOver) {
     for (UINT key : {UINT{'A'}, VK_ESCAPE, VK_SPACE})
         EXPECT_TRUE(PressChangesNothing(key)) << "paused " << key;
     system.PressKey(*view, 'N');
-    view->m_nGauge = 0;
+    Access().SetGauge(0);
     system.PressKey(*view, WrongKey()); // game over
     ASSERT_FALSE(view->m_bPlaying);
     for (UINT key : {UINT{'A'}, UINT{'Y'}, UINT{'N'}, UINT{'F'}, VK_ESCAPE})
@@ -232,12 +232,12 @@ public:
         if (CWnd::OnCreate(pcs) == -1)
             return -1;
         return m_wndView.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE | WS_BORDER, 0, 0, 320, 240, this,
-                                  0xE900)
+                                  AFX_IDW_PANE_FIRST)
                    ? 0
                    : -1;
     }
     void PostNcDestroy() override { delete this; }
-    ViewUnderTest m_wndView;
+    CGameView m_wndView;
 };
 
 TEST_F(GameTest, JOnTheTitleClosesTheMainWindowAndDeletesTheViewSafely) {
@@ -247,10 +247,10 @@ TEST_F(GameTest, JOnTheTitleClosesTheMainWindowAndDeletesTheViewSafely) {
     thread.m_pMainWnd = pFrame;
     pFrame->ShowWindow(SW_SHOW);
     pFrame->m_wndView.SetFocus();
-    ViewUnderTest& v = pFrame->m_wndView;
+    const CGameView& v = pFrame->m_wndView;
     for (int i = 0; i < 107; ++i)
         system.DeliverNextTick();
-    ASSERT_EQ(v.m_nPhase, PHASE_TITLE);
+    ASSERT_EQ(v.Snapshot().m_nPhase, PHASE_TITLE);
     system.PressKey('J', 0, 2); // the repeat finds no window any more
     EXPECT_TRUE(system.IsQuitRequested());
     EXPECT_TRUE(system.Peers().empty());
@@ -264,7 +264,7 @@ TEST_F(GameTest, ReactionTimeSurvivesTheClockWrapping) {
     RunToPlay();
     ASSERT_EQ(view->m_dwShownAt, 0u - 11u);
     system.Advance(50);
-    view->m_nGauge = 60;
+    Access().SetGauge(60);
     system.PressKey(*view, RightKey());
     EXPECT_EQ(view->m_nGauge, 76) << "50 ms across the wrap gains 16";
 }

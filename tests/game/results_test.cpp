@@ -20,9 +20,9 @@ protected:
     // Ends the play time with these counters: one clock tick from 100 ms left.
     void TimeUpWith(DigitCounter hits, DigitCounter misses) {
         system.Advance(2000); // the start caption gone and a drain passed
-        view->m_hitDigits = hits;
-        view->m_missDigits = misses;
-        view->m_dwTimeLeft = 100;
+        Access().SetHitDigits(hits);
+        Access().SetMissDigits(misses);
+        Access().SetTimeLeft(100);
         RunTicks(TIMER_CLOCK, 1);
         ASSERT_EQ(view->m_nPhase, PHASE_RESULT);
     }
@@ -116,8 +116,8 @@ TEST_F(ResultsTest, StampIsTakenFromEightyTimesTheRank) {
     RunTicks(TIMER_TIME_UP, 61);
     RunTicks(TIMER_RESULT, 160);
     for (int rank = 0; rank < 4; ++rank) {
-        view->m_nRank = rank;
-        view->DrawResults();
+        Access().SetRank(rank);
+        Access().DrawResults();
         EXPECT_EQ(Back(160, 120), Sheet(("stamp" + std::to_string(rank)).c_str()));
         EXPECT_EQ(Back(239, 199), Sheet(("stamp" + std::to_string(rank)).c_str()));
     }

@@ -22,8 +22,8 @@ TEST_F(StartupTest, SuccessfulStartShowsBlackAndStartsTheLogoTimer) {
     ASSERT_EQ(view->m_back.Width(), 320);
     ASSERT_EQ(view->m_back.Height(), 240);
     for (int i = 0; i < 26; ++i) {
-        EXPECT_EQ(view->m_letters[i].m_chLetter, 'A' + i);
-        EXPECT_EQ(SurfacePixel(view->m_letters[i].m_image, 0, 0), Packed(testkit::LetterColour(i)));
+        EXPECT_EQ(Access().Letters()[i].m_chLetter, 'A' + i);
+        EXPECT_EQ(SurfacePixel(Access().Letters()[i].m_image, 0, 0), Packed(testkit::LetterColour(i)));
     }
     EXPECT_EQ(system.Paint(), 1);
     const CapturedPicture& shot = Peer().Picture();
@@ -53,10 +53,9 @@ TEST_F(StartupTest, MissingLetterStillTriesEveryFileAndFailsQuietly) {
     EXPECT_TRUE(system.Peers().empty()) << "and with it every timer";
     // The letters after Q were tried (and stay until the destructor); the named pictures
     // and the back buffer went with the window.
-    EXPECT_FALSE(view->m_letters[25].m_image.IsEmpty());
-    EXPECT_TRUE(view->m_letters[16].m_image.IsEmpty());
-    for (const Surface* p :
-         {&view->m_back, &view->m_frame, &view->m_sprite, &view->m_title, &view->m_logo, &view->m_font})
+    EXPECT_FALSE(Access().Letters()[25].m_image.IsEmpty());
+    EXPECT_TRUE(Access().Letters()[16].m_image.IsEmpty());
+    for (const Surface* p : Access().WindowPictures())
         EXPECT_TRUE(p->IsEmpty());
 }
 
@@ -121,10 +120,9 @@ TEST_F(StartupTest, PicturesAtTheLimitsOfTheirSizesAreAccepted) {
 TEST_F(StartupTest, DestroyReleasesTheNamedPicturesAndLeavesTheLettersToTheDestructor) {
     CreateViewOrFail();
     view->DestroyWindow();
-    for (const Surface* p :
-         {&view->m_back, &view->m_frame, &view->m_sprite, &view->m_title, &view->m_logo, &view->m_font})
+    for (const Surface* p : Access().WindowPictures())
         EXPECT_TRUE(p->IsEmpty());
-    for (const LetterImage& letter : view->m_letters)
+    for (const LetterImage& letter : Access().Letters())
         EXPECT_FALSE(letter.m_image.IsEmpty());
     view.reset(); // the letters go here; the sanitizers catch a double or a missing release
 }
@@ -150,7 +148,8 @@ private:
 TEST_F(StartupTest, ConstructionSeedsOnceWithTheTimeAndDrawsOneLetter) {
     CountingRandom counting;
     const auto before = static_cast<unsigned int>(std::time(nullptr));
-    ViewUnderTest fresh(counting);
+    const CGameView made(counting);
+    const GameSnapshot fresh = made.Snapshot();
     const auto after = static_cast<unsigned int>(std::time(nullptr));
     ASSERT_EQ(counting.seeds.size(), 1u);
     EXPECT_GE(counting.seeds[0], before);

@@ -27,7 +27,7 @@ ScreenSession::~ScreenSession() {
 }
 
 void ScreenSession::Start() {
-    m_pView = std::make_unique<ScreenView>(m_random);
+    m_pView = std::make_unique<CGameView>(m_random);
     m_pView->SetAssetDirectory(m_strAssetDir);
     if (!m_pView->CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, nullptr,
                            AFX_IDW_PANE_FIRST)) {

@@ -13,25 +13,6 @@
 #include <stdexcept>
 #include <string>
 
-// The real view, with what a player reads off the screen made readable to the script.
-class ScreenView : public CGameView {
-public:
-    using CGameView::CGameView;
-
-    int Phase() const { return m_nPhase; }
-    int Tick() const { return m_nTick; }
-    bool IsPlaying() const { return m_bPlaying != FALSE; }
-    bool IsPaused() const { return m_bPaused != FALSE; }
-    int Gauge() const { return m_nGauge; }
-    int Mark() const { return m_nMark; }
-    int Rank() const { return m_nRank; }
-    int Hits() const { return LowDigitsValue(m_hitDigits); }
-    int Misses() const { return LowDigitsValue(m_missDigits); }
-    // The key of the letter on screen, and one that is not it.
-    UINT LetterKey() const { return static_cast<unsigned char>(m_letters[m_nLetter].m_chLetter); }
-    UINT OtherKey() const { return LetterKey() == 'Z' ? 'A' : LetterKey() + 1; }
-};
-
 // A step of the script that did not go as the script expects.
 class ScriptError : public std::runtime_error {
 public:
@@ -50,7 +31,7 @@ public:
     // naming every picture that failed to load.
     void Start();
 
-    ScreenView& View() { return *m_pView; }
+    GameSnapshot State() const { return m_pView->Snapshot(); }
     std::uint64_t Elapsed() const { return m_system.Elapsed(); }
     bool IsTimerRunning(UINT_PTR nIDEvent) const { return m_system.IsTimerRunning(*m_pView, nIDEvent); }
 
@@ -70,7 +51,7 @@ private:
     std::string m_strAssetDir;
     std::filesystem::path m_outDir;
     int m_nScale;
-    std::unique_ptr<ScreenView> m_pView;
+    std::unique_ptr<CGameView> m_pView;
 };
 
 // Throws ScriptError with the message unless the condition holds.

@@ -31,65 +31,72 @@ constexpr std::uint64_t GAME_LIMIT = 2 * PLAY_TIME;
 
 class Script {
 public:
-    explicit Script(ScreenSession& session) : m_session(session), m_view(session.View()) {}
+    explicit Script(ScreenSession& session) : m_session(session) {}
 
     void Run() {
         Logo();
         Title();
         FirstGame();
-        m_session.WaitUntil([this] { return m_view.Phase() == PHASE_TITLE; }, STEP_LIMIT,
+        m_session.WaitUntil([this] { return State().m_nPhase == PHASE_TITLE; }, STEP_LIMIT,
                             "the title after the game over");
         SecondGame();
     }
 
 private:
+    GameSnapshot State() const { return m_session.State(); }
+    // The key of the letter on screen, and one that is not it.
+    UINT LetterKey() const { return KEY_FIRST_LETTER + static_cast<UINT>(State().m_nLetter); }
+    UINT OtherKey() const { return LetterKey() == KEY_LAST_LETTER ? KEY_FIRST_LETTER : LetterKey() + 1; }
+
     void Shoot(const std::string& strName, const std::string& strState) {
         const std::filesystem::path path = m_session.Shoot(strName);
         std::printf("%-28s at %7llu ms  %s\n", path.string().c_str(),
                     static_cast<unsigned long long>(m_session.Elapsed()), strState.c_str());
     }
     std::string Counts() const {
-        return "gauge " + std::to_string(m_view.Gauge()) + ", hits " + std::to_string(m_view.Hits()) +
-               ", misses " + std::to_string(m_view.Misses());
+        return "gauge " + std::to_string(State().m_nGauge) + ", hits " +
+               std::to_string(LowDigitsValue(State().m_hitDigits)) + ", misses " +
+               std::to_string(LowDigitsValue(State().m_missDigits));
     }
-    std::string Letter() const { return std::string("letter ") + static_cast<char>(m_view.LetterKey()); }
+    std::string Letter() const { return std::string("letter ") + static_cast<char>(LetterKey()); }
 
     // The splash once its last row pass is done, in the hold before the title.
     void Logo() {
-        m_session.WaitUntil([this] { return m_view.Phase() == PHASE_LOGO && m_view.Tick() > WIPE_PASSES; },
-                            STEP_LIMIT, "the logo to be wiped in");
+        m_session.WaitUntil(
+            [this] { return State().m_nPhase == PHASE_LOGO && State().m_nTick > WIPE_PASSES; }, STEP_LIMIT,
+            "the logo to be wiped in");
         Shoot("logo", "splash wiped in");
     }
 
     void Title() {
-        m_session.WaitUntil([this] { return m_view.Phase() == PHASE_TITLE; }, STEP_LIMIT, "the title");
+        m_session.WaitUntil([this] { return State().m_nPhase == PHASE_TITLE; }, STEP_LIMIT, "the title");
         Shoot("title", "title over the splash");
     }
 
     // Through the frame wipe, the gauge fill and READY? to the first letter, which takes keys.
     void StartGame() {
         m_session.Press(KEY_START);
-        m_session.WaitUntil([this] { return m_view.IsPlaying(); }, STEP_LIMIT, "the first letter");
+        m_session.WaitUntil([this] { return State().m_bPlaying; }, STEP_LIMIT, "the first letter");
     }
     void WaitForMarkToGo() {
-        m_session.WaitUntil([this] { return m_view.Mark() == MARK_NONE; }, STEP_LIMIT, "the mark to go");
+        m_session.WaitUntil([this] { return State().m_nMark == MARK_NONE; }, STEP_LIMIT, "the mark to go");
     }
     void PressRight() {
-        Require(m_view.IsPlaying(), "the game ended before a key the script meant to press");
-        m_session.Press(m_view.LetterKey());
-        Require(m_view.Mark() == MARK_HIT, "the right key was not taken as a hit");
+        Require(State().m_bPlaying, "the game ended before a key the script meant to press");
+        m_session.Press(LetterKey());
+        Require(State().m_nMark == MARK_HIT, "the right key was not taken as a hit");
     }
     void PressWrong() {
-        Require(m_view.IsPlaying(), "the game ended before a key the script meant to press");
-        m_session.Press(m_view.OtherKey());
-        Require(m_view.Mark() == MARK_MISS, "the wrong key was not taken as a miss");
+        Require(State().m_bPlaying, "the game ended before a key the script meant to press");
+        m_session.Press(OtherKey());
+        Require(State().m_nMark == MARK_MISS, "the wrong key was not taken as a miss");
     }
 
     // Good play, a slip, the quit prompt turned down, then fumbling and no keys at all
     // until the gauge runs dry.
     void FirstGame() {
         StartGame();
-        m_session.WaitUntil([this] { return m_view.Phase() == PHASE_PLAY; }, STEP_LIMIT, "GO! to go");
+        m_session.WaitUntil([this] { return State().m_nPhase == PHASE_PLAY; }, STEP_LIMIT, "GO! to go");
         for (int i = 0; i < WARM_UP_KEYS; ++i) {
             m_session.Wait(WARM_UP_PACE);
             PressRight();
@@ -103,20 +110,20 @@ private:
 
         WaitForMarkToGo();
         m_session.Press(VK_ESCAPE);
-        Require(m_view.IsPaused(), "Esc did not bring up the quit prompt");
+        Require(State().m_bPaused, "Esc did not bring up the quit prompt");
         Shoot("quit_prompt", "quit prompt over " + Letter());
         m_session.Press(KEY_NO);
-        Require(m_view.IsPlaying(), "N did not go back to the game");
+        Require(State().m_bPlaying, "N did not go back to the game");
 
         // The letter kept its time through the prompt; a hit first makes the next reaction
         // times, and so the cost of each wrong key, exactly the script's.
         PressRight();
-        while (m_view.Gauge() >= FUMBLE_STOP_GAUGE) {
+        while (State().m_nGauge >= FUMBLE_STOP_GAUGE) {
             m_session.Wait(FUMBLE_PACE);
             PressWrong();
         }
-        m_session.WaitUntil([this] { return !m_view.IsPlaying(); }, PLAY_TIME, "the gauge to run dry");
-        Require(m_view.Phase() == PHASE_PLAY && m_session.IsTimerRunning(TIMER_RESTART) &&
+        m_session.WaitUntil([this] { return !State().m_bPlaying; }, PLAY_TIME, "the gauge to run dry");
+        Require(State().m_nPhase == PHASE_PLAY && m_session.IsTimerRunning(TIMER_RESTART) &&
                     !m_session.IsTimerRunning(TIMER_TIME_UP),
                 "the first game did not end by its gauge");
         Shoot("game_over", "gauge run dry, " + Counts());
@@ -126,10 +133,10 @@ private:
     void SecondGame() {
         StartGame();
         const std::uint64_t qwStart = m_session.Elapsed();
-        for (int nKeys = 1; m_view.Phase() != PHASE_RESULT; ++nKeys) {
+        for (int nKeys = 1; State().m_nPhase != PHASE_RESULT; ++nKeys) {
             Require(m_session.Elapsed() - qwStart < GAME_LIMIT, "the second game does not end");
             m_session.Wait(STRONG_PACE);
-            if (!m_view.IsPlaying())
+            if (!State().m_bPlaying)
                 continue; // time was up during the wait
             if (nKeys % STRONG_SLIP_EVERY == 0)
                 PressWrong();
@@ -137,21 +144,22 @@ private:
                 PressRight();
         }
         m_session.WaitUntil(
-            [this] { return m_session.IsTimerRunning(TIMER_TIME_UP) && m_view.Tick() >= TIME_UP_TICKS / 2; },
+            [this] {
+                return m_session.IsTimerRunning(TIMER_TIME_UP) && State().m_nTick >= TIME_UP_TICKS / 2;
+            },
             STEP_LIMIT, "the time-up banner");
         Shoot("time_up", "time-up banner, " + Counts());
 
         // Misses caption, the count, the rank caption and last the stamp, all four on screen.
         m_session.WaitUntil(
             [this] {
-                return m_session.IsTimerRunning(TIMER_RESULT) && m_view.Tick() > RESULT_STAMP_AFTER + 30;
+                return m_session.IsTimerRunning(TIMER_RESULT) && State().m_nTick > RESULT_STAMP_AFTER + 30;
             },
             STEP_LIMIT, "the rank stamp");
-        Shoot("result", "result, rank " + std::to_string(m_view.Rank()) + ", " + Counts());
+        Shoot("result", "result, rank " + std::to_string(State().m_nRank) + ", " + Counts());
     }
 
     ScreenSession& m_session;
-    ScreenView& m_view;
 };
 
 } // namespace
