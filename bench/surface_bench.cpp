@@ -1,13 +1,21 @@
 // The inner loops of every screen: keyed copies of a whole picture and of sprite-sheet
-// regions into the 320 x 240 back buffer, and reading a picture file's bytes.
+// regions into the 320 x 240 back buffer, beside memcpy of the same bytes and the plain
+// per-pixel copy, and reading a picture file's bytes. Ends with the keyed / memcpy ratios.
+#include "ratio_reporter.h"
 #include "surface/surface.h"
 #include "testkit/bmp_bytes.h"
+#include "testkit/keyed_reference.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
 namespace {
 
-// A picture where about one pixel in eight is transparent black, like the shipped art.
+// A picture where about one pixel in eight is transparent black, scattered so that no run
+// of opaque pixels is long: the hard case for a keyed copy.
 std::vector<std::uint8_t> PictureBytes(int w, int h) {
     return testkit::MakeBmp({.nWidth = w, .nHeight = h, .pixel = [](int x, int y) {
                                  return (x + y) % 8 == 0 ? testkit::Rgb{} : testkit::PatternColour(x, y);
@@ -23,29 +31,122 @@ Surface Load(int w, int h) {
     return s;
 }
 
-void BM_BlitKeyedWholeScreen(benchmark::State& state) {
+// One of the shipped pictures; the benchmark is skipped when it cannot be read.
+Surface Shipped(const char* name) {
+    Surface s;
+    s.LoadBMP((std::string(MORVANE_ASSETS_DIR) + "/" + name).c_str());
+    return s;
+}
+
+Surface Back() {
     Surface back;
-    back.Create(320, 240);
+    if (!back.Create(320, 240))
+        std::abort();
+    return back;
+}
+
+constexpr std::int64_t SCREEN_BYTES = 320 * 240 * 3;
+constexpr std::int64_t BANNER_BYTES = 320 * 64 * 3;
+
+void BM_MemcpyWholeScreen(benchmark::State& state) {
+    Surface back = Back();
+    const Surface frame = Load(320, 240);
+    for (auto _ : state) {
+        std::memcpy(back.PixelAt(0, 239), frame.Bits(), SCREEN_BYTES);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * SCREEN_BYTES);
+}
+BENCHMARK(BM_MemcpyWholeScreen);
+
+void BM_BlitKeyedWholeScreen(benchmark::State& state) {
+    Surface back = Back();
     const Surface frame = Load(320, 240);
     for (auto _ : state) {
         back.BlitKeyed(0, 0, frame);
-        benchmark::DoNotOptimize(back.Bits());
+        benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * 320 * 240 * 3);
+    state.SetBytesProcessed(state.iterations() * SCREEN_BYTES);
 }
 BENCHMARK(BM_BlitKeyedWholeScreen);
 
-void BM_BlitKeyedRectBanner(benchmark::State& state) {
-    Surface back;
-    back.Create(320, 240);
+void BM_PerPixelWholeScreen(benchmark::State& state) {
+    Surface back = Back();
+    const Surface frame = Load(320, 240);
+    for (auto _ : state) {
+        testkit::ReferenceBlitKeyedRect(back, 0, 0, frame, 0, 0, 320, 240);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * SCREEN_BYTES);
+}
+BENCHMARK(BM_PerPixelWholeScreen);
+
+// The end banner's 64 rows of 320 pixels, as 64 row copies like the keyed one makes.
+void BM_MemcpyBanner(benchmark::State& state) {
+    Surface back = Back();
     const Surface sprite = Load(320, 368);
     for (auto _ : state) {
-        back.BlitKeyedRect(0, 88, sprite, 0, 64, 320, 64); // the end banner
-        benchmark::DoNotOptimize(back.Bits());
+        for (int i = 0; i < 64; ++i)
+            std::memcpy(back.PixelAt(0, 88 + i), sprite.PixelAt(0, 64 + i), 320 * 3);
+        benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * 320 * 64 * 3);
+    state.SetBytesProcessed(state.iterations() * BANNER_BYTES);
+}
+BENCHMARK(BM_MemcpyBanner);
+
+void BM_BlitKeyedRectBanner(benchmark::State& state) {
+    Surface back = Back();
+    const Surface sprite = Load(320, 368);
+    for (auto _ : state) {
+        back.BlitKeyedRect(0, 88, sprite, 0, 64, 320, 64);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * BANNER_BYTES);
 }
 BENCHMARK(BM_BlitKeyedRectBanner);
+
+void BM_PerPixelBanner(benchmark::State& state) {
+    Surface back = Back();
+    const Surface sprite = Load(320, 368);
+    for (auto _ : state) {
+        testkit::ReferenceBlitKeyedRect(back, 0, 88, sprite, 0, 64, 320, 64);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * BANNER_BYTES);
+}
+BENCHMARK(BM_PerPixelBanner);
+
+// The shipped frame (no black at all) and a shipped letter (mostly black around the glyph):
+// the two copies every play screen makes.
+void BM_BlitKeyedShippedFrame(benchmark::State& state) {
+    Surface back = Back();
+    const Surface frame = Shipped("frame.bmp");
+    if (frame.IsEmpty()) {
+        state.SkipWithError("frame.bmp did not load");
+        return;
+    }
+    for (auto _ : state) {
+        back.BlitKeyed(0, 0, frame);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * frame.Width() * frame.Height() * 3);
+}
+BENCHMARK(BM_BlitKeyedShippedFrame);
+
+void BM_BlitKeyedShippedLetter(benchmark::State& state) {
+    Surface back = Back();
+    const Surface letter = Shipped("W.bmp");
+    if (letter.IsEmpty()) {
+        state.SkipWithError("W.bmp did not load");
+        return;
+    }
+    for (auto _ : state) {
+        back.BlitKeyed(88, 16, letter);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * letter.Width() * letter.Height() * 3);
+}
+BENCHMARK(BM_BlitKeyedShippedLetter);
 
 void BM_LoadFromMemory(benchmark::State& state) {
     const auto bytes = PictureBytes(320, 368);
@@ -60,4 +161,10 @@ BENCHMARK(BM_LoadFromMemory);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    return RunWithRatios(argc, argv,
+                         {{"BM_BlitKeyedWholeScreen", "BM_MemcpyWholeScreen"},
+                          {"BM_PerPixelWholeScreen", "BM_MemcpyWholeScreen"},
+                          {"BM_BlitKeyedRectBanner", "BM_MemcpyBanner"},
+                          {"BM_PerPixelBanner", "BM_MemcpyBanner"}});
+}
