@@ -1,0 +1,22 @@
+# Runs the screens tool TOOL on ASSETS into OUT/first and OUT/second and fails unless both
+# runs succeed and give the same files with the same bytes.
+foreach(run first second)
+    file(REMOVE_RECURSE ${OUT}/${run})
+    execute_process(COMMAND ${TOOL} ${ASSETS} ${OUT}/${run} RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "the ${run} run of the screens tool failed: ${result}")
+    endif()
+    file(GLOB pictures RELATIVE ${OUT}/${run} ${OUT}/${run}/*.png)
+    list(SORT pictures)
+    set(pictures_${run} ${pictures})
+endforeach()
+if(NOT pictures_first OR NOT pictures_first STREQUAL pictures_second)
+    message(FATAL_ERROR "the runs wrote different pictures: '${pictures_first}' and '${pictures_second}'")
+endif()
+foreach(picture ${pictures_first})
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/first/${picture} ${OUT}/second/${picture}
+                    RESULT_VARIABLE differ)
+    if(differ)
+        message(FATAL_ERROR "${picture} differs between two runs")
+    endif()
+endforeach()
