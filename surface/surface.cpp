@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <utility>
 
 Surface::Surface(const Surface& src) {
     CopyFrom(src);
@@ -15,6 +16,31 @@ Surface& Surface::operator=(const Surface& src) {
     if (!src.IsEmpty() && Create(src.m_nWidth, src.m_nHeight))
         CopyFrom(src);
     return *this;
+}
+
+Surface::Surface(Surface&& src) noexcept {
+    TakeFrom(src);
+}
+
+Surface& Surface::operator=(Surface&& src) noexcept {
+    if (this != &src) {
+        Release();
+        TakeFrom(src);
+    }
+    return *this;
+}
+
+void Surface::TakeFrom(Surface& src) noexcept {
+    m_pInfo = std::move(src.m_pInfo);
+    m_hBitmap = std::move(src.m_hBitmap);
+    m_pBits = src.m_pBits;
+    m_pRowOffset = std::move(src.m_pRowOffset);
+    m_pColOffset = std::move(src.m_pColOffset);
+    m_nWidth = src.m_nWidth;
+    m_nHeight = src.m_nHeight;
+    m_nPitch = src.m_nPitch;
+    m_nBytesPerPixel = src.m_nBytesPerPixel;
+    src.Release(); // the sizes and the borrowed pixel pointer back to an empty surface's
 }
 
 Surface::~Surface() {

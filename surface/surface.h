@@ -31,6 +31,10 @@ public:
     Surface() = default;
     Surface(const Surface& src);
     Surface& operator=(const Surface& src);
+    // A move takes the pixels, the description and the tables, copying nothing, and leaves
+    // the source empty and usable again.
+    Surface(Surface&& src) noexcept;
+    Surface& operator=(Surface&& src) noexcept;
     virtual ~Surface();
 
     // Makes a blank (black) picture of w x h pixels. False, with the surface left empty,
@@ -77,6 +81,8 @@ private:
     // nothing kept) when any allocation fails. The pixel memory is not initialised.
     bool Allocate(int w, int h);
     void BuildTables();
+    // Takes everything src holds; src is left empty. This surface must be empty.
+    void TakeFrom(Surface& src) noexcept;
 
     std::unique_ptr<BitmapInfo> m_pInfo;
     int m_nPitch = 0;

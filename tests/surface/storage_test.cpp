@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -145,6 +146,32 @@ TEST(SurfaceCopy, CopyConstructorAndAssignmentMakeIndependentCopies) {
     ASSERT_EQ(copy.Width(), 4);
     EXPECT_NE(At(copy, 1, 1), At(src, 1, 1));
     EXPECT_EQ(std::memcmp(copy.Bits(), Patterned(4, 4, 9).Bits(), 12 * 4), 0);
+}
+
+// A move hands over the very buffers, so the picture reads the same through the taken
+// tables, and leaves the source empty with nothing pointing at what it gave away.
+void ExpectMoved(const Surface& dst, const std::uint8_t* pBits, Surface& src) {
+    EXPECT_EQ(dst.Bits(), pBits);
+    ASSERT_EQ(dst.Width(), 5);
+    EXPECT_EQ(At(dst, 4, 2), At(Patterned(5, 3, 1), 4, 2));
+    ExpectEmpty(src);
+    EXPECT_EQ(src.Bits(), nullptr);
+    EXPECT_TRUE(src.Create(2, 2)) << "a moved-from surface is usable again";
+}
+
+TEST(SurfaceMove, ConstructionTakesTheBuffers) {
+    Surface src = Patterned(5, 3, 1);
+    const std::uint8_t* pBits = src.Bits();
+    Surface dst(std::move(src));
+    ExpectMoved(dst, pBits, src);
+}
+
+TEST(SurfaceMove, AssignmentReleasesWhatItHeldAndTakesTheBuffers) {
+    Surface src = Patterned(5, 3, 1);
+    const std::uint8_t* pBits = src.Bits();
+    Surface dst = Patterned(2, 7, 4);
+    dst = std::move(src);
+    ExpectMoved(dst, pBits, src);
 }
 
 struct RecordingTarget : PresentTarget {
