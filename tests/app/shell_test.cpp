@@ -7,6 +7,7 @@
 #include "platform/sysmetrics.h"
 #include "platform/wndclass.h"
 
+#include <iostream>
 #include <sstream>
 
 namespace {
@@ -206,9 +207,11 @@ TEST_F(ShellTest, AFailedPictureGivesNoWindowStatusOneAndOneLinePerPicture) {
         std::filesystem::remove(dir.Path() / "a.bmp");
         c.spoil(dir.Path());
         bool bLooped = false;
-        testing::internal::CaptureStderr();
+        std::ostringstream message;
+        std::streambuf* pStderr = std::cerr.rdbuf(message.rdbuf());
         const int nStatus = AfxWinMain([&] { return bLooped = true, 0; });
-        const std::vector<std::string> lines = Lines(testing::internal::GetCapturedStderr());
+        std::cerr.rdbuf(pStderr);
+        const std::vector<std::string> lines = Lines(message.str());
         EXPECT_EQ(nStatus, 1);
         EXPECT_FALSE(bLooped);
         EXPECT_EQ(app.m_pMainWnd, nullptr);

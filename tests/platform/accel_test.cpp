@@ -61,12 +61,4 @@ TEST(AcceleratorTest, KeyDownsBecomeTheCommandOfTheFirstExactMatch) {
     }
 }
 
-TEST(AcceleratorTest, AnEmptyTableTranslatesNothing) {
-    MSG msg;
-    msg.message = WM_KEYDOWN;
-    msg.wParam = 'C';
-    msg.modifiers = CTRL;
-    EXPECT_EQ(AfxTranslateAccelerator({}, msg), 0u);
-}
-
 } // namespace
