@@ -8,6 +8,7 @@
 #include "platform/headless/headless_system.h"
 #include "testkit/game_assets.h"
 #include "testkit/game_view_access.h"
+#include "testkit/surface_pixel.h"
 
 #include <memory>
 #include <string>
@@ -50,12 +51,6 @@ private:
     std::unique_ptr<CGameView> m_pView;
 };
 
-// 0xRRGGBB of a pixel of a surface.
-inline std::uint32_t SurfacePixel(const Surface& s, int x, int y) {
-    const std::uint8_t* p = s.PixelAt(x, y);
-    return (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | std::uint32_t{p[0]};
-}
-
 class GameTest : public ::testing::Test {
 protected:
     GameTest() {
@@ -76,7 +71,7 @@ protected:
     HeadlessPeer& Peer() { return *system.PeerOf(*view); }
     GameViewTestAccess Access() { return GameViewTestAccess(*view); }
     int Invalidations() { return Peer().InvalidateCount(); }
-    std::uint32_t Back(int x, int y) const { return SurfacePixel(view->m_back, x, y); }
+    std::uint32_t Back(int x, int y) const { return testkit::Packed(testkit::At(view->m_back, x, y)); }
     bool Running(UINT_PTR id) const { return system.IsTimerRunning(*view, id); }
 
     // Delivers ticks of any timer, in time order, until n ticks of timer id have come.

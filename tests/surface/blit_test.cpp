@@ -1,5 +1,6 @@
 #include "surface/surface.h"
 #include "testkit/bmp_bytes.h"
+#include "testkit/surface_pixel.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +8,7 @@ namespace {
 
 using testkit::Rgb;
 
-Rgb At(const Surface& s, int x, int y) {
-    const std::uint8_t* p = s.PixelAt(x, y);
-    return Rgb{p[2], p[1], p[0]};
-}
-
+using testkit::At;
 void Set(Surface& s, int x, int y, Rgb c) {
     std::uint8_t* p = s.PixelAt(x, y);
     p[0] = c.b;

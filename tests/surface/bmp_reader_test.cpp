@@ -1,5 +1,6 @@
 #include "surface/surface.h"
 #include "testkit/bmp_bytes.h"
+#include "testkit/surface_pixel.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,7 @@ using testkit::BmpRecipe;
 using testkit::MakeBmp;
 using testkit::Rgb;
 
-Rgb At(const Surface& s, int x, int y) {
-    const std::uint8_t* p = s.PixelAt(x, y);
-    return Rgb{p[2], p[1], p[0]};
-}
-
+using testkit::At;
 void ExpectPattern(const Surface& s, int w, int h) {
     ASSERT_EQ(s.Width(), w);
     ASSERT_EQ(s.Height(), h);

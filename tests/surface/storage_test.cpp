@@ -1,5 +1,6 @@
 #include "surface/surface.h"
 #include "testkit/bmp_bytes.h"
+#include "testkit/surface_pixel.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +11,7 @@ namespace {
 
 using testkit::Rgb;
 
-Rgb At(const Surface& s, int x, int y) {
-    const std::uint8_t* p = s.PixelAt(x, y);
-    return Rgb{p[2], p[1], p[0]};
-}
-
+using testkit::At;
 void ExpectEmpty(const Surface& s) {
     EXPECT_TRUE(s.IsEmpty());
     EXPECT_EQ(s.Width(), 0);
