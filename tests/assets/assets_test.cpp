@@ -1,6 +1,9 @@
-// The shipped pictures, read back with the game's own BMP reader: each one loads, has a size the
-// screens are laid out for, and holds what the blits rely on (a frame without the key colour, no
-// empty sprite region or digit cell, 26 different letters).
+// The shipped pictures, read through the game's own reader, rules and layout: each one loads
+// and has a size the screens are laid out for, and holds what the blits rely on (a frame
+// without the key colour, no empty sprite region or digit cell, 26 different letters).
+#include "game/game_view.h"
+#include "platform/afxres.h"
+#include "platform/headless/headless_system.h"
 #include "surface/surface.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +37,11 @@ struct Rect {
     bool acrossScreen = false; // a band meant to run from the screen's left edge to its right
 };
 
+// A region of the sprite sheet, where it lies on the sheet.
+Rect OnSheet(const char* what, const SpriteRegion& r) {
+    return {what, r.sx, r.sy, r.w, r.h, r.w == SCREEN_WIDTH};
+}
+
 int CountNotKey(const Surface& s, const Rect& r) {
     int n = 0;
     for (int y = r.y; y < r.y + r.h; ++y)
@@ -65,43 +73,18 @@ std::vector<std::uint8_t> Pixels(const Surface& s, const Rect& r) {
 
 // ---- every file loads and fits where the game draws it ----
 
-struct SizeRule {
-    std::string name;
-    int minW, maxW, minH, maxH;
-};
-
-void PrintTo(const SizeRule& r, std::ostream* os) {
-    *os << r.name;
+TEST(AssetFiles, EveryPictureLoadsThroughTheGamesOwnRules) {
+    HeadlessSystem system;
+    system.Install();
+    FixedSeedRandom random(1);
+    CGameView view(random);
+    view.SetAssetDirectory(MORVANE_ASSETS_DIR);
+    const bool bMade = view.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT,
+                                     nullptr, AFX_IDW_PANE_FIRST);
+    for (const AssetFailure& failure : view.GetLoadFailures())
+        ADD_FAILURE() << failure.strFile << ": " << failure.strReason;
+    EXPECT_TRUE(bMade);
 }
-
-std::vector<SizeRule> SizeRules() {
-    const int any = 1 << 20;
-    std::vector<SizeRule> rules = {
-        {"frame.bmp", 1, 320, 240, 240}, {"sprite.bmp", 320, any, 368, any}, {"vel.bmp", 1, 320, 240, any},
-        {"title.bmp", 1, 320, 1, 240},   {"fonts.bmp", 160, any, 24, any},
-    };
-    for (char c = 'A'; c <= 'Z'; ++c)
-        rules.push_back({std::string(1, c) + ".bmp", 1, 232, 1, 224});
-    return rules;
-}
-
-class AssetFiles : public ::testing::TestWithParam<SizeRule> {};
-
-TEST_P(AssetFiles, LoadsWithinItsSizeRule) {
-    const SizeRule& r = GetParam();
-    Surface s;
-    ASSERT_TRUE(Load(r.name, s));
-    EXPECT_GE(s.Width(), r.minW);
-    EXPECT_LE(s.Width(), r.maxW);
-    EXPECT_GE(s.Height(), r.minH);
-    EXPECT_LE(s.Height(), r.maxH);
-}
-
-INSTANTIATE_TEST_SUITE_P(Shipped, AssetFiles, ::testing::ValuesIn(SizeRules()),
-                         [](const ::testing::TestParamInfo<SizeRule>& info) {
-                             std::string n = info.param.name;
-                             return n.substr(0, n.find('.'));
-                         });
 
 // ---- the frame ----
 
@@ -121,17 +104,23 @@ bool SameColour(const Surface& s, int x, int y, const std::uint8_t* c) {
 }
 
 // Where the game draws over the frame (screen coordinates).
-const Rect kLetterBox{"letter", 88, 16, 144, 160};
-const Rect kResultDigits{"result digits", 192, 100, 48, 24};
-const int kStampX = 160, kStampY = 120;
+const Rect kResultDigits{"result digits", RESULT_COUNT_X, RESULT_COUNT_Y, 3 * DIGIT_WIDTH, DIGIT_HEIGHT};
+
+// Where the letters land: at their place, at the shipped letters' size.
+Rect LetterBox() {
+    Surface letter;
+    EXPECT_TRUE(Load("A.bmp", letter));
+    return {"letter", LETTER_X, LETTER_Y, letter.Width(), letter.Height()};
+}
 
 TEST(AssetFrame, LetterAndResultDigitsLandOnOneFlatPaper) {
     // The letters' edges are blended against the panel's paper, and the result digits must sit
     // on that same clean paper, not on the panel's rim.
     Surface frame;
     ASSERT_TRUE(Load("frame.bmp", frame));
-    const std::uint8_t* paper = frame.PixelAt(kLetterBox.x, kLetterBox.y);
-    for (const Rect& r : {kLetterBox, kResultDigits})
+    const Rect letterBox = LetterBox();
+    const std::uint8_t* paper = frame.PixelAt(letterBox.x, letterBox.y);
+    for (const Rect& r : {letterBox, kResultDigits})
         for (int y = r.y; y < r.y + r.h; ++y)
             for (int x = r.x; x < r.x + r.w; ++x)
                 ASSERT_TRUE(SameColour(frame, x, y, paper)) << r.what << " at " << x << "," << y;
@@ -143,13 +132,14 @@ TEST(AssetFrame, RankStampsStayOnThePaperAndClearOfTheResultDigits) {
     Surface frame, sheet;
     ASSERT_TRUE(Load("frame.bmp", frame));
     ASSERT_TRUE(Load("sprite.bmp", sheet));
-    const std::uint8_t* paper = frame.PixelAt(kLetterBox.x, kLetterBox.y);
-    for (int r = 0; r < 4; ++r)
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 80; ++x) {
-                if (IsKey(sheet, 80 * r + x, 288 + y))
+    const std::uint8_t* paper = frame.PixelAt(LETTER_X, LETTER_Y);
+    const SpriteRegion& stamp = SPRITE_RANK_STAMP;
+    for (int r = 0; r < RANK_COUNT; ++r)
+        for (int y = 0; y < stamp.h; ++y)
+            for (int x = 0; x < stamp.w; ++x) {
+                if (IsKey(sheet, stamp.w * r + x, stamp.sy + y))
                     continue;
-                const int sx = kStampX + x, sy = kStampY + y;
+                const int sx = stamp.x + x, sy = stamp.y + y;
                 ASSERT_FALSE(sx >= kResultDigits.x - 1 && sx <= kResultDigits.x + kResultDigits.w &&
                              sy <= kResultDigits.y + kResultDigits.h)
                     << "stamp " << r << " touches the result digits at " << sx << "," << sy;
@@ -191,31 +181,36 @@ TEST(AssetTitle, KeepsTheSplashBorderVisible) {
 // ---- the sprite sheet ----
 
 const Rect kCaptions[] = {
-    {"hit mark", 0, 0, 160, 32},
-    {"miss mark", 0, 32, 160, 32},
-    {"intro caption", 160, 0, 160, 32},
-    {"start caption", 160, 32, 160, 32},
-    {"end banner", 0, 64, 320, 64, true},
-    {"quit prompt upper", 0, 128, 160, 32},
-    {"quit prompt lower", 160, 128, 160, 32},
-    {"time-up banner", 0, 192, 160, 64},
-    {"misses caption", 0, 256, 160, 32},
-    {"rank caption", 160, 256, 160, 32},
-    {"stamp 0", 0, 288, 80, 80},
-    {"stamp 1", 80, 288, 80, 80},
-    {"stamp 2", 160, 288, 80, 80},
-    {"stamp 3", 240, 288, 80, 80},
+    OnSheet("hit mark", SPRITE_HIT_MARK),
+    OnSheet("miss mark", SPRITE_MISS_MARK),
+    OnSheet("intro caption", SPRITE_INTRO_CAPTION),
+    OnSheet("start caption", SPRITE_START_CAPTION),
+    OnSheet("end banner", SPRITE_END_BANNER),
+    OnSheet("quit prompt upper", SPRITE_QUIT_UPPER),
+    OnSheet("quit prompt lower", SPRITE_QUIT_LOWER),
+    OnSheet("time-up banner", SPRITE_TIME_UP),
+    OnSheet("misses caption", SPRITE_MISS_CAPTION),
+    OnSheet("rank caption", SPRITE_RANK_CAPTION),
 };
-const Rect kBars[] = {{"time bar", 0, 160, 256, 16}, {"gauge bar", 0, 176, 128, 16}};
+const Rect kBars[] = {OnSheet("time bar", SPRITE_TIME_BAR), OnSheet("gauge bar", SPRITE_GAUGE)};
+
+// The rank stamps side by side: stamp r at 80 x r.
+Rect Stamp(int r) {
+    const SpriteRegion& s = SPRITE_RANK_STAMP;
+    return {"stamp", s.w * r, s.sy, s.w, s.h};
+}
 
 TEST(AssetSprite, EveryCaptionHoldsSomethingAndStaysInsideItsRegion) {
     Surface sheet;
     ASSERT_TRUE(Load("sprite.bmp", sheet));
-    for (const Rect& r : kCaptions) {
+    std::vector<Rect> regions(std::begin(kCaptions), std::end(kCaptions));
+    for (int r = 0; r < RANK_COUNT; ++r)
+        regions.push_back(Stamp(r));
+    for (const Rect& r : regions) {
         // a caption that is mostly see-through would vanish on screen
-        EXPECT_GT(CountNotKey(sheet, r), r.w * r.h / 3) << r.what;
+        EXPECT_GT(CountNotKey(sheet, r), r.w * r.h / 3) << r.what << " at " << r.x << "," << r.y;
         // content touching the region's edge would be cut off, or bleed into a neighbour
-        EXPECT_EQ(CountEdgeNotKey(sheet, r), 0) << r.what;
+        EXPECT_EQ(CountEdgeNotKey(sheet, r), 0) << r.what << " at " << r.x << "," << r.y;
     }
 }
 
@@ -231,10 +226,9 @@ TEST(AssetSprite, MarksAndStampsAllDiffer) {
     Surface sheet;
     ASSERT_TRUE(Load("sprite.bmp", sheet));
     EXPECT_NE(Pixels(sheet, kCaptions[0]), Pixels(sheet, kCaptions[1])) << "hit and miss marks";
-    for (int a = 10; a < 14; ++a)
-        for (int b = a + 1; b < 14; ++b)
-            EXPECT_NE(Pixels(sheet, kCaptions[a]), Pixels(sheet, kCaptions[b]))
-                << kCaptions[a].what << " vs " << kCaptions[b].what;
+    for (int a = 0; a < RANK_COUNT; ++a)
+        for (int b = a + 1; b < RANK_COUNT; ++b)
+            EXPECT_NE(Pixels(sheet, Stamp(a)), Pixels(sheet, Stamp(b))) << "stamps " << a << " and " << b;
 }
 
 // ---- the digit font ----
@@ -244,8 +238,8 @@ TEST(AssetDigits, EveryCellHoldsItsOwnFigure) {
     ASSERT_TRUE(Load("fonts.bmp", font));
     std::vector<std::vector<std::uint8_t>> cells;
     for (int d = 0; d < 10; ++d) {
-        const Rect cell{"digit", 16 * d, 0, 16, 24};
-        EXPECT_GT(CountNotKey(font, cell), 16 * 24 / 6) << "digit " << d;
+        const Rect cell{"digit", DIGIT_WIDTH * d, 0, DIGIT_WIDTH, DIGIT_HEIGHT};
+        EXPECT_GT(CountNotKey(font, cell), DIGIT_WIDTH * DIGIT_HEIGHT / 6) << "digit " << d;
         EXPECT_EQ(CountEdgeNotKey(font, cell), 0) << "digit " << d << " touches its cell's edge";
         cells.push_back(Pixels(font, cell));
         for (int e = 0; e < d; ++e)
