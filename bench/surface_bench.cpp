@@ -2,6 +2,7 @@
 // regions into the 320 x 240 back buffer, beside memcpy of the same bytes and the plain
 // per-pixel copy, and reading a picture file's bytes. Ends with the keyed / memcpy ratios.
 #include "ratio_reporter.h"
+#include "surface/keyed_row.h"
 #include "surface/surface.h"
 #include "testkit/bmp_bytes.h"
 #include "testkit/keyed_reference.h"
@@ -11,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -147,6 +150,72 @@ void BM_BlitKeyedShippedLetter(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * letter.Width() * letter.Height() * 3);
 }
 BENCHMARK(BM_BlitKeyedShippedLetter);
+
+// Each way of making a keyed row, on the hard synthetic picture, the shipped frame and a
+// shipped letter, in one run so that they can be compared. "runs" is the other approach
+// considered: the opaque runs of each row found once, when the picture is loaded, and each
+// copied with memcpy.
+enum Picture { SYNTHETIC, FRAME, LETTER };
+
+Surface PictureFor(Picture picture) {
+    return picture == SYNTHETIC ? Load(320, 240) : Shipped(picture == FRAME ? "frame.bmp" : "W.bmp");
+}
+
+void KeyedRows(benchmark::State& state, keyed::RowFn row, Picture picture) {
+    Surface back = Back();
+    const Surface src = PictureFor(picture);
+    const int x = picture == LETTER ? 88 : 0, y = picture == LETTER ? 16 : 0;
+    for (auto _ : state) {
+        for (int i = 0; i < src.Height(); ++i)
+            row(back.PixelAt(x, y + i), src.PixelAt(0, i), src.Width());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * src.Width() * src.Height() * 3);
+}
+
+void OpaqueRuns(benchmark::State& state, Picture picture) {
+    Surface back = Back();
+    const Surface src = PictureFor(picture);
+    const int x = picture == LETTER ? 88 : 0, y = picture == LETTER ? 16 : 0;
+    std::vector<std::vector<std::pair<int, int>>> runs(static_cast<std::size_t>(src.Height()));
+    for (int i = 0; i < src.Height(); ++i) {
+        const std::uint8_t* p = src.PixelAt(0, i);
+        for (int j = 0; j < src.Width();) {
+            while (j < src.Width() && (p[3 * j] | p[3 * j + 1] | p[3 * j + 2]) == 0)
+                ++j;
+            const int nStart = j;
+            while (j < src.Width() && (p[3 * j] | p[3 * j + 1] | p[3 * j + 2]) != 0)
+                ++j;
+            if (j > nStart)
+                runs[static_cast<std::size_t>(i)].emplace_back(nStart, j - nStart);
+        }
+    }
+    for (auto _ : state) {
+        for (int i = 0; i < src.Height(); ++i) {
+            std::uint8_t* pDst = back.PixelAt(x, y + i);
+            const std::uint8_t* pSrc = src.PixelAt(0, i);
+            for (const auto& [nStart, nLength] : runs[static_cast<std::size_t>(i)])
+                std::memcpy(pDst + 3 * nStart, pSrc + 3 * nStart, static_cast<std::size_t>(nLength) * 3);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * src.Width() * src.Height() * 3);
+}
+
+#define KEYED_VARIANT(name, row)                                                                             \
+    BENCHMARK_CAPTURE(KeyedRows, name##_synthetic, row, SYNTHETIC);                                          \
+    BENCHMARK_CAPTURE(KeyedRows, name##_frame, row, FRAME);                                                  \
+    BENCHMARK_CAPTURE(KeyedRows, name##_letter, row, LETTER)
+KEYED_VARIANT(portable, keyed::RowPortable);
+#if defined(MORVANE_KEYED_SSE2)
+KEYED_VARIANT(sse2, keyed::RowSse2);
+#endif
+#if defined(MORVANE_KEYED_AVX512)
+KEYED_VARIANT(avx512, keyed::RowAvx512);
+#endif
+BENCHMARK_CAPTURE(OpaqueRuns, runs_synthetic, SYNTHETIC);
+BENCHMARK_CAPTURE(OpaqueRuns, runs_frame, FRAME);
+BENCHMARK_CAPTURE(OpaqueRuns, runs_letter, LETTER);
 
 void BM_LoadFromMemory(benchmark::State& state) {
     const auto bytes = PictureBytes(320, 368);

@@ -1,33 +1,32 @@
 // The block transfers that compose every screen.
 #include "surface.h"
 
+#include "keyed_row.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 namespace {
-// Copies n pixels, leaving the destination where the source is exact black.
-inline void KeyedRow(std::uint8_t* pDst, const std::uint8_t* pSrc, int n) {
-    for (int j = 0; j < n; ++j, pDst += 3, pSrc += 3) {
-        if (pSrc[0] != 0 || pSrc[1] != 0 || pSrc[2] != 0) {
-            pDst[0] = pSrc[0];
-            pDst[1] = pSrc[1];
-            pDst[2] = pSrc[2];
-        }
-    }
+// Chosen once, on the first keyed copy, for the processor the program runs on.
+keyed::RowFn KeyedRow() {
+    static const keyed::RowFn row = keyed::BestRow();
+    return row;
 }
 } // namespace
 
 void Surface::BlitKeyed(int x, int y, const Surface& src) {
+    const keyed::RowFn row = KeyedRow();
     for (int i = 0; i < src.m_nHeight; ++i)
-        KeyedRow(PixelAt(x, y + i), src.PixelAt(0, i), src.m_nWidth);
+        row(PixelAt(x, y + i), src.PixelAt(0, i), src.m_nWidth);
 }
 
 void Surface::BlitKeyedRect(int x, int y, const Surface& src, int sx, int sy, int w, int h) {
     if (h <= 0 || w <= 0)
         return;
+    const keyed::RowFn row = KeyedRow();
     for (int i = 0; i < h; ++i)
-        KeyedRow(PixelAt(x, y + i), src.PixelAt(sx, sy + i), w);
+        row(PixelAt(x, y + i), src.PixelAt(sx, sy + i), w);
 }
 
 void Surface::Blend(int x, int y, const Surface& src) {
