@@ -90,6 +90,6 @@ bool CGameView::WipeRows(Surface& target, const Surface& source, int nStart) {
     const int nRows = std::min(target.Height(), source.Height());
     for (int row = nStart; row < nRows; row += WIPE_PASSES)
         std::memcpy(target.PixelAt(0, row), source.PixelAt(0, row), nBytes);
-    Repaint();
+    InvalidateView();
     return nStart >= WIPE_PASSES;
 }

@@ -53,7 +53,7 @@ void CGameView::ShowTitle() {
     m_nPhase = PHASE_TITLE;
     // Over the logo, not a cleared screen: where the title is black the logo shows.
     m_back.BlitKeyed(0, 0, m_title);
-    Repaint();
+    InvalidateView();
 }
 
 void CGameView::StartGame() {
@@ -67,7 +67,7 @@ void CGameView::StartGame() {
     m_nGauge = 0;
     m_back.Clear();
     SetTimer(TIMER_FRAME_WIPE, PERIOD_ANIMATION, nullptr);
-    Repaint();
+    InvalidateView();
 }
 
 void CGameView::GameOver() {
@@ -103,7 +103,7 @@ void CGameView::OnFrameWipeTick() {
         DrawMissCount();
         DrawTimeBar();
         SetTimer(TIMER_INTRO, PERIOD_ANIMATION, nullptr);
-        Repaint();
+        InvalidateView();
     }
 }
 
@@ -119,7 +119,7 @@ void CGameView::OnIntroTick() {
         else
             DrawIntroCaption();
         m_nTick = t + 1;
-        Repaint();
+        InvalidateView();
         return;
     }
     // Play begins: the first letter, timed from now, with the start caption over it.
@@ -134,7 +134,7 @@ void CGameView::OnIntroTick() {
     SetTimer(TIMER_START_CAPTION, PERIOD_START_CAPTION, nullptr);
     SetTimer(TIMER_DRAIN, PERIOD_DRAIN, nullptr);
     SetTimer(TIMER_CLOCK, PERIOD_CLOCK, nullptr);
-    Repaint();
+    InvalidateView();
 }
 
 void CGameView::OnStartCaptionTick() {
@@ -145,13 +145,13 @@ void CGameView::OnStartCaptionTick() {
         return;
     m_nPhase = PHASE_PLAY;
     DrawPlayScreen();
-    Repaint();
+    InvalidateView();
 }
 
 void CGameView::OnRestartTick() {
     KillTimer(TIMER_RESTART);
     m_back.Clear();
-    Repaint();
+    InvalidateView();
     m_bPlaying = FALSE;
     m_bPaused = FALSE;
     StartLogo();
@@ -164,12 +164,12 @@ void CGameView::OnDrainTick() {
     DrawPlayScreen();
     if (m_nGauge < 0)
         GameOver();
-    Repaint();
+    InvalidateView();
 }
 
 void CGameView::OnClockTick() {
     if (!m_bPlaying) {
-        Repaint(); // the time stands still while the quit prompt is up
+        InvalidateView(); // the time stands still while the quit prompt is up
         return;
     }
     if (m_nMark != MARK_NONE) {
@@ -184,5 +184,5 @@ void CGameView::OnClockTick() {
     m_dwTimeLeft = m_dwTimeLeft > CLOCK_STEP ? m_dwTimeLeft - CLOCK_STEP : 0;
     if (m_dwTimeLeft == 0)
         TimeUp();
-    Repaint();
+    InvalidateView();
 }

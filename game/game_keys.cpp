@@ -55,7 +55,7 @@ void CGameView::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/) {
             else if (nChar == KEY_NO)
                 Resume();
         }
-        Repaint(); // also for keys that changed nothing
+        InvalidateView(); // also for keys that changed nothing
         return;
     default:
         return; // logo, intro and result: keys do nothing

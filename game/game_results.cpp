@@ -38,7 +38,7 @@ void CGameView::OnTimeUpTick() {
     if (t < TIME_UP_TICKS) {
         DrawResultBackdrop();
         DrawTimeUpBanner();
-        Repaint();
+        InvalidateView();
         return;
     }
     // The time-up picture stays until the first result tick.
@@ -53,7 +53,7 @@ void CGameView::OnResultTick() {
     if (t < RESULT_TICKS) {
         DrawResultBackdrop();
         DrawResults();
-        Repaint();
+        InvalidateView();
         return;
     }
     KillTimer(TIMER_RESULT);
@@ -62,7 +62,7 @@ void CGameView::OnResultTick() {
     SetTimer(TIMER_RESTART, PERIOD_RESTART, nullptr);
     m_bPlaying = FALSE;
     m_nGauge = 0;
-    Repaint();
+    InvalidateView();
 }
 
 void CGameView::DrawResults() {

@@ -118,6 +118,6 @@ void CGameView::OnDestroy() {
     m_back.Release();
 }
 
-void CGameView::Repaint() {
+void CGameView::InvalidateView() {
     InvalidateRect(nullptr, FALSE);
 }

@@ -82,7 +82,7 @@ protected:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnTimer(UINT_PTR nIDEvent) override;
 
-    // Drawing steps: each composes into m_back only; the caller repaints.
+    // Drawing steps: each composes into m_back only; the caller invalidates the view.
     void DrawFrame();
     void DrawLetter(int nLetter);
     void DrawGauge(int nWidth);
@@ -100,7 +100,7 @@ protected:
     // Frame, miss count and gauge: what the time-up and result ticks draw first.
     void DrawResultBackdrop();
     // One pass of the eight-pass row wipe from source into target, starting at row nStart.
-    // Repaints; true after the last pass (start row 8 or more).
+    // Invalidates the view; true after the last pass (start row 8 or more).
     bool WipeRows(Surface& target, const Surface& source, int nStart);
 
     // Flow steps.
@@ -134,7 +134,9 @@ protected:
 private:
     BOOL LoadAssets();
     bool LoadPicture(Surface& picture, const std::string& strFile, const PictureRule& rule);
-    void Repaint();
+    // Asks for a paint of the whole view without erasing; the window shows the back buffer
+    // when that paint comes, not here.
+    void InvalidateView();
     void DrawRegion(const SpriteRegion& region);
     void DrawDigit(int nDigit, int x, int y);
     int Score() const;
