@@ -45,6 +45,8 @@ struct GameSnapshot {
     int m_nMark;
     int m_nPhase;
     int m_nTick;
+
+    friend bool operator==(const GameSnapshot&, const GameSnapshot&) = default;
 };
 
 class CGameView : public CWnd {

@@ -232,13 +232,11 @@ TEST_F(FlowTest, NextGameStartsFullWhateverTheLastOneLeft) {
 
 TEST_F(FlowTest, OtherTimerIdsChangeNothing) {
     RunToPlay();
-    const int nPhase = view->m_nPhase, nTick = view->m_nTick, nGauge = view->m_nGauge;
+    const GameSnapshot before = (*view).Snapshot();
     Peer().ResetCounters();
     view->SetTimer(9, 10, nullptr);
     RunTicks(9, 3);
-    EXPECT_EQ(view->m_nPhase, nPhase);
-    EXPECT_EQ(view->m_nTick, nTick);
-    EXPECT_EQ(view->m_nGauge, nGauge);
+    EXPECT_EQ((*view).Snapshot(), before);
     EXPECT_EQ(Invalidations(), 0);
 }
 

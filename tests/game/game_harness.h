@@ -11,6 +11,7 @@
 #include "testkit/surface_pixel.h"
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,15 @@ public:
 private:
     std::unique_ptr<CGameView> m_pView;
 };
+
+// A snapshot in a failure message: every field by name.
+inline void PrintTo(const GameSnapshot& s, std::ostream* os) {
+    *os << "phase " << s.m_nPhase << ", tick " << s.m_nTick << ", letter " << int{s.m_nLetter} << " shown at "
+        << s.m_dwShownAt << ", gauge " << s.m_nGauge << ", playing " << s.m_bPlaying << ", paused "
+        << s.m_bPaused << ", time left " << s.m_dwTimeLeft << ", rank " << s.m_nRank << ", hits "
+        << LowDigitsValue(s.m_hitDigits) << ", misses " << LowDigitsValue(s.m_missDigits) << ", mark "
+        << s.m_nMark;
+}
 
 class GameTest : public ::testing::Test {
 protected:
