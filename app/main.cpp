@@ -1,10 +1,11 @@
-// The program: the one application object, made before main runs, and the Qt desktop.
+// The program: the one application object, made before main runs, and the backend chosen
+// at build time.
 #include "drillapp.h"
 
-#include "platform/qt/qt_winmain.h"
+#include "platform/backend_main.h"
 
 CDrillApp theApp;
 
 int main(int argc, char** argv) {
-    return AfxQtWinMain(argc, argv);
+    return AfxBackendMain(argc, argv);
 }

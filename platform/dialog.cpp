@@ -14,28 +14,41 @@ INT_PTR CDialog::DoModal() {
     CWnd* pOwner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     m_nModalResult = -1;
     m_bEnded = false;
-    if (!CreateEx(pTemplate->dwExStyle, nullptr, pTemplate->pszCaption, pTemplate->style & ~WS_VISIBLE,
-                  pTemplate->x, pTemplate->y, pTemplate->cx, pTemplate->cy, pOwner, 0,
-                  const_cast<DialogTemplate*>(pTemplate)))
+    m_pTemplate = pTemplate;
+    const BOOL bCreated = CreateEx(pTemplate->dwExStyle, nullptr, pTemplate->pszCaption,
+                                   pTemplate->style & ~WS_VISIBLE, pTemplate->x, pTemplate->y, pTemplate->cx,
+                                   pTemplate->cy, pOwner, 0, const_cast<DialogTemplate*>(pTemplate));
+    m_pTemplate = nullptr;
+    if (!bCreated)
         return -1;
     OnInitDialog();
-    if (!m_bEnded) {
-        if (auto* pModal = dynamic_cast<IModalPeer*>(GetSafeHwnd())) {
-            m_bInModalLoop = true;
-            pModal->RunModalLoop();
-            m_bInModalLoop = false;
-        }
+    if (!m_bEnded && m_pDialogPeer) {
+        m_bInModalLoop = true;
+        m_pDialogPeer->RunModalLoop();
+        m_bInModalLoop = false;
     }
     DestroyWindow();
     return m_nModalResult;
 }
 
+std::unique_ptr<IWndPeer> CDialog::CreatePeer(const CREATESTRUCT& cs) {
+    if (!m_pTemplate)
+        return CWnd::CreatePeer(cs);
+    std::unique_ptr<IDialogPeer> pPeer = AfxWindowSystem().CreateDialogPeer(*this, cs, *m_pTemplate);
+    m_pDialogPeer = pPeer.get();
+    return pPeer;
+}
+
+void CDialog::OnNcDestroy() {
+    m_pDialogPeer = nullptr; // the peer is gone by now
+    CWnd::OnNcDestroy();
+}
+
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
     m_bEnded = true;
-    if (m_bInModalLoop)
-        if (auto* pModal = dynamic_cast<IModalPeer*>(GetSafeHwnd()))
-            pModal->EndModalLoop();
+    if (m_bInModalLoop && m_pDialogPeer)
+        m_pDialogPeer->EndModalLoop();
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {

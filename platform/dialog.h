@@ -18,29 +18,18 @@ public:
     CWnd* m_pDlgWnd;
 };
 
-// What a backend's dialog peer offers besides a plain window: a modal loop.
-class IModalPeer {
-public:
-    virtual ~IModalPeer() = default;
-    // Shows the dialog modal over its owner and returns when EndModalLoop is called.
-    virtual void RunModalLoop() = 0;
-    virtual void EndModalLoop() = 0;
-};
-
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CDialog() override;
 
-    // Creates the dialog from its template (the template reaches the backend as the
-    // creation parameter, in dialog units), runs the modal loop, destroys the window and
-    // returns the EndDialog result; -1 when the dialog could not be shown.
+    // Creates the dialog from its template through the backend's dialog peer (the template
+    // is also the creation parameter; sizes are in dialog units), runs the peer's modal
+    // loop, destroys the window and returns the EndDialog result; -1 when the dialog could
+    // not be shown.
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-
-    UINT GetTemplateID() const { return m_nIDTemplate; }
-    bool IsModalLoopRunning() const { return m_bInModalLoop; }
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 
@@ -51,10 +40,14 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     // The close box answers like Cancel.
     void OnClose() override;
+    void OnNcDestroy() override;
+    std::unique_ptr<IWndPeer> CreatePeer(const CREATESTRUCT& cs) override;
 
 private:
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    const DialogTemplate* m_pTemplate = nullptr; // while DoModal runs
+    IDialogPeer* m_pDialogPeer = nullptr;        // the peer's dialog side, while the window lives
     int m_nModalResult = -1;
     bool m_bEnded = false;
     bool m_bInModalLoop = false;

@@ -1,6 +1,7 @@
 #include "dlgunits.h"
 
 #include <cstdint>
+#include <limits>
 
 int MulDiv(int a, int b, int c) {
     if (c == 0)
@@ -10,7 +11,10 @@ int MulDiv(int a, int b, int c) {
     const bool bNegative = (product < 0) != (c < 0);
     const std::int64_t magnitude = (product < 0 ? -product : product) + half;
     const std::int64_t quotient = magnitude / (c < 0 ? -static_cast<std::int64_t>(c) : c);
-    return static_cast<int>(bNegative ? -quotient : quotient);
+    const std::int64_t result = bNegative ? -quotient : quotient;
+    if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min())
+        return -1;
+    return static_cast<int>(result);
 }
 
 RECT MapDialogRect(const RECT& rc, DialogBaseUnits units) {

@@ -9,7 +9,8 @@ struct DialogBaseUnits {
     int cy = 0; // character height in pixels
 };
 
-// a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0.
+// a * b / c rounded to the nearest integer, halves away from zero; -1 when c is 0 or the
+// result does not fit in an int.
 int MulDiv(int a, int b, int c);
 
 // The average character width from the width of the 52 letters "A".."Z" "a".."z" side by

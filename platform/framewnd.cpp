@@ -5,11 +5,6 @@
 #include "winapp.h"
 #include "wndclass.h"
 
-namespace {
-constexpr int DEFAULT_FRAME_WIDTH = 640;
-constexpr int DEFAULT_FRAME_HEIGHT = 480;
-} // namespace
-
 const CRuntimeClass CFrameWnd::classCFrameWnd{"CFrameWnd", nullptr};
 
 CFrameWnd::CFrameWnd() = default;
@@ -34,13 +29,6 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {
-    // Backends get a real place and size: a frame that chooses none gets the default one.
-    if (cs.x == CW_USEDEFAULT || cs.y == CW_USEDEFAULT)
-        cs.x = cs.y = 0;
-    if (cs.cx == CW_USEDEFAULT || cs.cy == CW_USEDEFAULT) {
-        cs.cx = DEFAULT_FRAME_WIDTH;
-        cs.cy = DEFAULT_FRAME_HEIGHT;
-    }
     if (!cs.lpszClass)
         cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW), COLOR_WINDOW + 1);
     cs.dwExStyle |= WS_EX_CLIENTEDGE;

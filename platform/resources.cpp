@@ -15,10 +15,6 @@ void AfxSetResourceHandle(const ResourceModule* pModule) {
     g_pModule = pModule;
 }
 
-const ResourceModule* AfxGetResourceHandle() {
-    return g_pModule;
-}
-
 const MenuResource* AfxFindMenu(UINT nID) {
     return g_pModule ? FindById(g_pModule->menus, nID) : nullptr;
 }

@@ -121,7 +121,6 @@ struct ResourceModule {
 
 // The resources the layer looks in; a program sets them before its first window.
 void AfxSetResourceHandle(const ResourceModule* pModule);
-const ResourceModule* AfxGetResourceHandle();
 
 // Lookups by id in the current resources; null (or false) when there is no such resource.
 const MenuResource* AfxFindMenu(UINT nID);

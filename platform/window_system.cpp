@@ -9,6 +9,11 @@ namespace {
 IWindowSystem* g_pSystem = nullptr;
 }
 
+IWindowSystem::~IWindowSystem() {
+    if (g_pSystem == this)
+        g_pSystem = nullptr;
+}
+
 IWindowSystem& AfxWindowSystem() {
     if (!g_pSystem) {
         // A program that creates windows without a backend is a build mistake, not a user error.

@@ -1,5 +1,9 @@
-// The seam between the window layer and a backend (Qt, headless, Win32). A backend gives
-// every live CWnd a peer and supplies the clock, the work area and the message loop's end.
+// The seam between the window layer and a backend (headless, Qt, Win32, ...). A backend
+// implements IWindowSystem and gives every live CWnd a peer (IWndPeer), a dialog a dialog
+// peer (IDialogPeer); it supplies the clock, the work area, the focus and the message
+// loop's end. Everything every backend must do alike (timer periods, class brush colours,
+// default window places, accelerators, command routing) is decided by the layer before a
+// request reaches a peer, so a backend only carries requests out.
 #pragma once
 
 #include "wintypes.h"
@@ -7,12 +11,18 @@
 #include <memory>
 
 class PresentTarget;
+struct DialogTemplate;
 
+// The native side of one window. It lives from the window's creation until its
+// destruction; the layer never calls it after that.
+// A backend derives its peers virtually from IWndPeer, so that its dialog peer can be both
+// its window peer and an IDialogPeer.
 class IWndPeer {
 public:
     virtual ~IWndPeer() = default;
 
-    // Starts timer id with the period in ms, replacing a running timer of the same id.
+    // Starts timer id with the period in ms, replacing a running timer of the same id. The
+    // layer has already clamped the period to [USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM].
     virtual void SetTimer(UINT_PTR nIDEvent, UINT nElapse) = 0;
     // Stops timer id; its ticks are never delivered again. Unknown ids are ignored.
     virtual void KillTimer(UINT_PTR nIDEvent) = 0;
@@ -29,12 +39,31 @@ public:
     virtual PresentTarget* PaintTarget() = 0;
 };
 
+// The native side of a dialog made from a template: a window with a modal loop.
+class IDialogPeer : public virtual IWndPeer {
+public:
+    // Shows the dialog modal over its owner and returns when EndModalLoop is called. Every
+    // other window keeps getting its timers and paints meanwhile; only input is held back.
+    // A desktop without a modal loop returns at once.
+    virtual void RunModalLoop() = 0;
+    // Ends the running modal loop (from inside one of its handlers).
+    virtual void EndModalLoop() = 0;
+};
+
 class IWindowSystem {
 public:
-    virtual ~IWindowSystem() = default;
-    // Makes the native side of a window that is being created. cs is final (after
-    // PreCreateWindow). Null when the backend cannot make it.
+    // A backend that goes away uninstalls itself, but only if it is the installed one.
+    virtual ~IWindowSystem();
+
+    // Makes the native side of a window that is being created. cs is final: PreCreateWindow
+    // has run and the layer has replaced every CW_USEDEFAULT. For a child, cs.hwndParent
+    // already has its peer. Null when the backend cannot make the window.
     virtual std::unique_ptr<IWndPeer> CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) = 0;
+    // The same for a dialog shown by CDialog::DoModal: cs carries the template's caption,
+    // style and size in dialog units and the owner as cs.hwndParent; dlg is the template
+    // (its controls, font and id).
+    virtual std::unique_ptr<IDialogPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                          const DialogTemplate& dlg) = 0;
     // Milliseconds of the system clock, wrapping at 2^32.
     virtual DWORD Now() = 0;
     // The desktop work area (the screen less task bars) in screen coordinates.

@@ -113,6 +113,7 @@ constexpr UINT CS_VREDRAW = 0x0001;
 constexpr UINT CS_HREDRAW = 0x0002;
 constexpr UINT CS_DBLCLKS = 0x0008;
 constexpr int COLOR_WINDOW = 5;
+constexpr int COLOR_BTNFACE = 15;
 
 // ShowWindow commands
 constexpr int SW_HIDE = 0;

@@ -1,5 +1,6 @@
 #include "wnd.h"
 
+#include "afxres.h"
 #include "clock.h"
 #include "winthread.h"
 
@@ -9,6 +10,25 @@ namespace {
 // The message being handled, for Default(). Kept outside the window object because a
 // handler may destroy and delete its own window (the quit key closes the main window).
 const MSG* g_pCurrentMsg = nullptr;
+
+constexpr int DEFAULT_WIDTH = 640;
+constexpr int DEFAULT_HEIGHT = 480;
+
+// Replaces CW_USEDEFAULT by the place and size every desktop gives. Only x and cx are
+// looked at, as in Win32: with x left to the system y is ignored too, and with cx, cy. That
+// y follows x here (and cy follows cx) is the rule, not a slip.
+void ChooseDefaultPlace(CREATESTRUCT& cs) {
+    const bool bTopLevel = (cs.style & (WS_CHILD | WS_POPUP)) == 0;
+    if (cs.x == CW_USEDEFAULT) {
+        const RECT work = bTopLevel ? AfxWindowSystem().WorkArea() : RECT{};
+        cs.x = work.left;
+        cs.y = work.top;
+    }
+    if (cs.cx == CW_USEDEFAULT) {
+        cs.cx = bTopLevel ? DEFAULT_WIDTH : 0;
+        cs.cy = bTopLevel ? DEFAULT_HEIGHT : 0;
+    }
+}
 } // namespace
 
 CWnd::CWnd() = default;
@@ -52,11 +72,12 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         PostNcDestroy();
         return FALSE;
     }
+    ChooseDefaultPlace(cs);
     m_cs = cs;
     m_dwStyle = cs.style;
     m_dwExStyle = cs.dwExStyle;
     m_nID = (cs.style & WS_CHILD) ? cs.hMenu : 0;
-    m_pPeer = AfxWindowSystem().CreatePeer(*this, cs);
+    m_pPeer = CreatePeer(cs);
     if (!m_pPeer) {
         PostNcDestroy();
         return FALSE;
@@ -103,6 +124,10 @@ void CWnd::SendNcDestroy() {
     m_pPeer.reset(); // the native window and its timers end here
     m_hWnd = nullptr;
     WindowProc(WM_NCDESTROY, 0, 0); // may delete this object
+}
+
+std::unique_ptr<IWndPeer> CWnd::CreatePeer(const CREATESTRUCT& cs) {
+    return AfxWindowSystem().CreatePeer(*this, cs);
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& /*cs*/) {
@@ -189,7 +214,7 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
                         void (* /*lpfnTimer*/)(HWND, UINT, UINT_PTR, DWORD)) {
     if (!m_pPeer)
         return 0;
-    m_pPeer->SetTimer(nIDEvent, nElapse);
+    m_pPeer->SetTimer(nIDEvent, std::clamp(nElapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM));
     return nIDEvent;
 }
 
@@ -280,9 +305,9 @@ void CWnd::OnNcDestroy() {
 
 void CWnd::PostNcDestroy() {}
 
-void AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lParam, DWORD modifiers) {
+BOOL AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lParam, DWORD modifiers) {
     if (!pTarget)
-        return;
+        return FALSE;
     MSG msg;
     msg.hwnd = pTarget;
     msg.message = message;
@@ -292,6 +317,7 @@ void AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lP
     msg.modifiers = modifiers;
     for (CWnd* pWnd = pTarget; pWnd; pWnd = pWnd->GetParent())
         if (pWnd->PreTranslateMessage(&msg))
-            return;
+            return TRUE;
     pTarget->WindowProc(message, wParam, lParam);
+    return FALSE;
 }

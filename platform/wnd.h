@@ -8,6 +8,11 @@
 #include <memory>
 #include <vector>
 
+// The shortest and longest periods a window timer takes: shorter ones run at 10 ms, longer
+// ones at the longest, on every desktop.
+constexpr UINT USER_TIMER_MINIMUM = 0x0000000A;
+constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
+
 class CWnd {
 public:
     CWnd();
@@ -16,7 +21,9 @@ public:
     virtual ~CWnd();
 
     // Creates the window: PreCreateWindow, the backend's peer, then WM_CREATE. When
-    // OnCreate refuses (-1) the window is destroyed again and FALSE is returned.
+    // OnCreate refuses (-1) the window is destroyed again and FALSE is returned. A place or
+    // size left as CW_USEDEFAULT is chosen after PreCreateWindow: a top-level window goes to
+    // the work area's top-left corner at 640 x 480, a child or pop-up to 0, 0 with no size.
     BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                 CWnd* pParentWnd, UINT nID, void* pContext = nullptr);
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
@@ -65,6 +72,8 @@ protected:
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     // Called last, after WM_NCDESTROY; a window object that owns itself deletes itself here.
     virtual void PostNcDestroy();
+    // Asks the backend for this window's native side; a dialog asks for a dialog peer.
+    virtual std::unique_ptr<IWndPeer> CreatePeer(const CREATESTRUCT& cs);
 
     // The default handling of the message being handled now.
     LRESULT Default();
@@ -86,7 +95,9 @@ private:
 
 // Dispatches a key message from a backend: the target and its ancestors get
 // PreTranslateMessage first (accelerators); if none takes it, the target's WindowProc.
-void AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lParam, DWORD modifiers);
+// TRUE when PreTranslateMessage used the key up; FALSE when the window got it (or there was
+// none), so the backend can still give Alt and F10 to its own menu handling.
+BOOL AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lParam, DWORD modifiers);
 
 // lParam of a key-down as the system builds it: repeat count and the previous-state bit.
 constexpr LPARAM MakeKeyLParam(UINT nRepCnt, bool bWasDown) {

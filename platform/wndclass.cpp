@@ -2,9 +2,17 @@
 
 #include <cstdio>
 #include <deque>
+#include <iterator>
 #include <string>
 
 namespace {
+// The classic Windows scheme, by system colour index (COLOR_SCROLLBAR to COLOR_BTNHIGHLIGHT).
+constexpr std::uint32_t SYSTEM_COLOURS[] = {
+    0xC0C0C0, 0x008080, 0x000080, 0x808080, 0xC0C0C0, 0xFFFFFF, 0x000000,
+    0x000000, 0x000000, 0xFFFFFF, 0xC0C0C0, 0xC0C0C0, 0x808080, 0x000080,
+    0xFFFFFF, 0xC0C0C0, 0x808080, 0x808080, 0x000000, 0xC0C0C0, 0xFFFFFF,
+};
+
 struct RegisteredClass {
     std::string strName;
     WndClassInfo info;
@@ -35,4 +43,13 @@ const WndClassInfo* AfxLookupWndClass(LPCSTR lpszClassName) {
         if (entry.strName == lpszClassName)
             return &entry.info;
     return nullptr;
+}
+
+std::optional<std::uint32_t> AfxClassBackgroundRgb(LPCSTR lpszClassName) {
+    const WndClassInfo* pInfo = AfxLookupWndClass(lpszClassName);
+    // A brush is a system colour index + 1.
+    const HBRUSH index = pInfo ? pInfo->hbrBackground - 1 : -1;
+    if (index < 0 || index >= static_cast<HBRUSH>(std::size(SYSTEM_COLOURS)))
+        return std::nullopt;
+    return SYSTEM_COLOURS[index];
 }

@@ -4,6 +4,9 @@
 
 #include "wintypes.h"
 
+#include <cstdint>
+#include <optional>
+
 using HCURSOR = const char*;
 using HBRUSH = std::intptr_t;
 using HICON = const char*;
@@ -29,3 +32,8 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH h
                            HICON hIcon = nullptr);
 // The description of a name made by AfxRegisterWndClass, or null for any other name.
 const WndClassInfo* AfxLookupWndClass(LPCSTR lpszClassName);
+
+// The colour (0xRRGGBB) a window of this class is erased with: its brush's system colour in
+// the classic Windows scheme, the same on every desktop. None for a class without a brush
+// (or an unknown class): such a window is not erased.
+std::optional<std::uint32_t> AfxClassBackgroundRgb(LPCSTR lpszClassName);

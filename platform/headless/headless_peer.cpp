@@ -1,25 +1,13 @@
 #include "headless_peer.h"
 
 #include "headless_system.h"
-#include "platform/afxres.h"
 #include "platform/sysmetrics.h"
 #include "platform/wnd.h"
 #include "platform/wndclass.h"
 
-namespace {
-// Where and how large a window asked to be; CW_USEDEFAULT leaves the choice to the desktop,
-// which puts it at the origin at 640 x 480.
-RECT InitialRect(const CREATESTRUCT& cs) {
-    const int x = cs.x == CW_USEDEFAULT ? 0 : cs.x;
-    const int y = cs.x == CW_USEDEFAULT ? 0 : cs.y;
-    const int cx = cs.cx == CW_USEDEFAULT ? 640 : cs.cx;
-    const int cy = cs.cx == CW_USEDEFAULT ? 480 : cs.cy;
-    return RECT{x, y, x + cx, y + cy};
-}
-} // namespace
-
 HeadlessPeer::HeadlessPeer(HeadlessSystem& system, CWnd& wnd, const CREATESTRUCT& cs, std::uint64_t nSerial)
-    : m_pSystem(&system), m_wnd(wnd), m_cs(cs), m_nSerial(nSerial), m_rcWindow(InitialRect(cs)) {}
+    : m_pSystem(&system), m_wnd(wnd), m_cs(cs),
+      m_nSerial(nSerial), m_rcWindow{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy} {}
 
 HeadlessPeer::~HeadlessPeer() {
     if (m_pSystem)
@@ -109,13 +97,9 @@ void HeadlessPeer::ResetCounters() {
 void HeadlessPeer::BeginPaint() {
     const RECT rc = GetClientRect();
     m_picture.Resize(rc.right, rc.bottom);
-    if (m_bErasePending) {
-        const WndClassInfo* pClass = AfxLookupWndClass(m_cs.lpszClass);
-        if (pClass && pClass->hbrBackground == COLOR_WINDOW + 1)
-            m_picture.Fill(0xFFFFFF);
-        else if (pClass && pClass->hbrBackground != 0)
-            m_picture.Fill(0xC0C0C0);
-    }
+    if (m_bErasePending)
+        if (const std::optional<std::uint32_t> rgb = AfxClassBackgroundRgb(m_cs.lpszClass))
+            m_picture.Fill(*rgb);
     m_bInvalid = false;
     m_bErasePending = false;
     m_bPainting = true;

@@ -10,7 +10,7 @@
 
 class HeadlessSystem;
 
-class HeadlessPeer : public IWndPeer, private PresentTarget {
+class HeadlessPeer : public virtual IWndPeer, private PresentTarget {
 public:
     HeadlessPeer(HeadlessSystem& system, CWnd& wnd, const CREATESTRUCT& cs, std::uint64_t nSerial);
     HeadlessPeer(const HeadlessPeer&) = delete;
@@ -71,4 +71,13 @@ private:
     int m_nPaints = 0;
     std::map<UINT_PTR, int> m_ticks;
     CapturedPicture m_picture;
+};
+
+// A dialog on the headless desktop. There is no modal loop: the dialog is made, initialised
+// and destroyed again, unless a handler ends it first.
+class HeadlessDialogPeer : public HeadlessPeer, public IDialogPeer {
+public:
+    using HeadlessPeer::HeadlessPeer;
+    void RunModalLoop() override {}
+    void EndModalLoop() override {}
 };

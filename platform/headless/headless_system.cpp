@@ -10,23 +10,29 @@ HeadlessSystem::~HeadlessSystem() {
     // Windows that outlive the desktop keep their peers; those must not call back.
     for (HeadlessPeer* pPeer : m_peers)
         pPeer->m_pSystem = nullptr;
-    if (m_bInstalled)
-        AfxSetWindowSystem(nullptr);
 }
 
 void HeadlessSystem::Install() {
     AfxSetWindowSystem(this);
-    m_bInstalled = true;
 }
 
-std::unique_ptr<IWndPeer> HeadlessSystem::CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) {
+template <class Peer> std::unique_ptr<Peer> HeadlessSystem::MakePeer(CWnd& wnd, const CREATESTRUCT& cs) {
     if (m_bFailNextCreate) {
         m_bFailNextCreate = false;
         return nullptr;
     }
-    auto pPeer = std::make_unique<HeadlessPeer>(*this, wnd, cs, m_nNextSerial++);
+    auto pPeer = std::make_unique<Peer>(*this, wnd, cs, m_nNextSerial++);
     m_peers.push_back(pPeer.get());
     return pPeer;
+}
+
+std::unique_ptr<IWndPeer> HeadlessSystem::CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) {
+    return MakePeer<HeadlessPeer>(wnd, cs);
+}
+
+std::unique_ptr<IDialogPeer> HeadlessSystem::CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                              const DialogTemplate& /*dlg*/) {
+    return MakePeer<HeadlessDialogPeer>(wnd, cs);
 }
 
 DWORD HeadlessSystem::Now() {
@@ -40,9 +46,8 @@ void HeadlessSystem::PostQuitMessage(int nExitCode) {
 
 void HeadlessSystem::StartTimer(HeadlessPeer& peer, UINT_PTR nIDEvent, UINT nElapse) {
     StopTimer(peer, nIDEvent);
-    // A zero period would tick for ever at one instant; the desktop's shortest is 1 ms here.
-    const UINT nPeriod = std::max(nElapse, 1u);
-    m_timers.push_back(Timer{peer.Serial(), nIDEvent, nPeriod, m_qwElapsed + nPeriod, m_nNextOrder++});
+    // The layer never asks for less than USER_TIMER_MINIMUM, so a period is never zero.
+    m_timers.push_back(Timer{peer.Serial(), nIDEvent, nElapse, m_qwElapsed + nElapse, m_nNextOrder++});
 }
 
 void HeadlessSystem::StopTimer(HeadlessPeer& peer, UINT_PTR nIDEvent) {

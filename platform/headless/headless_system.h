@@ -18,11 +18,13 @@ public:
     HeadlessSystem& operator=(const HeadlessSystem&) = delete;
     ~HeadlessSystem() override;
 
-    // Makes this the window layer's backend (and undoes that when it goes).
+    // Makes this the window layer's backend (until another is installed or this one goes).
     void Install();
 
     // IWindowSystem
     std::unique_ptr<IWndPeer> CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) override;
+    std::unique_ptr<IDialogPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                  const DialogTemplate& dlg) override;
     DWORD Now() override;
     RECT WorkArea() override { return m_rcWorkArea; }
     CWnd* GetFocus() override { return m_pFocus; }
@@ -96,6 +98,7 @@ private:
     void Deliver(std::vector<Timer>::iterator it);
     bool PaintPeer(HeadlessPeer& peer);
     void AfterMessage();
+    template <class Peer> std::unique_ptr<Peer> MakePeer(CWnd& wnd, const CREATESTRUCT& cs);
 
     std::vector<HeadlessPeer*> m_peers; // live peers in creation order
     std::vector<Timer> m_timers;
@@ -109,6 +112,5 @@ private:
     RECT m_rcWorkArea{0, 0, 1920, 1040};
     bool m_bAutoPaint = false;
     bool m_bFailNextCreate = false;
-    bool m_bInstalled = false;
     std::function<void(CWnd&, const CapturedPicture&)> m_paintHook;
 };

@@ -9,12 +9,10 @@
 #include <QPainter>
 
 namespace {
-// The colour of a class's background brush; black when the class has none.
+// The colour of a class's background brush. Qt has no "leave it as it was": what a window
+// without a brush leaves unpainted is black, as a new window's pixels are elsewhere.
 QColor ClassBackground(LPCSTR lpszClass) {
-    const WndClassInfo* pClass = AfxLookupWndClass(lpszClass);
-    if (pClass && pClass->hbrBackground == COLOR_WINDOW + 1)
-        return Qt::white;
-    return Qt::black;
+    return QColor::fromRgb(AfxClassBackgroundRgb(lpszClass).value_or(0x000000));
 }
 } // namespace
 

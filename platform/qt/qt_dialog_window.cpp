@@ -137,7 +137,8 @@ DialogBaseUnits DialogUnitsOf(const QFont& font) {
     return DialogBaseUnits{AverageCharWidth(nExtent), metrics.height()};
 }
 
-std::unique_ptr<IWndPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs, const DialogTemplate& dlg) {
+std::unique_ptr<IDialogPeer> CreateQtDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                const DialogTemplate& dlg) {
     QtWndPeer* pOwnerPeer = cs.hwndParent ? QtPeerOf(*cs.hwndParent) : nullptr;
     QWidget* pOwner = pOwnerPeer && pOwnerPeer->Widget() ? pOwnerPeer->Widget()->window() : nullptr;
     auto* pDialog = new QtDialogWidget(pOwner);

@@ -26,7 +26,7 @@ protected:
     void reject() override;
 };
 
-class QtDialogPeer : public QtWndPeer, public IModalPeer {
+class QtDialogPeer : public QtWndPeer, public IDialogPeer {
 public:
     QtDialogPeer(CWnd& wnd, QtDialogWidget* pWidget);
 
@@ -39,4 +39,4 @@ public:
 QFont DialogFont(const DialogTemplate& dlg);
 DialogBaseUnits DialogUnitsOf(const QFont& font);
 
-std::unique_ptr<IWndPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs, const DialogTemplate& dlg);
+std::unique_ptr<IDialogPeer> CreateQtDialogPeer(CWnd& wnd, const CREATESTRUCT& cs, const DialogTemplate& dlg);

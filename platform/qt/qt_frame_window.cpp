@@ -16,9 +16,6 @@
 #include <QWindow>
 
 namespace {
-// The client area of a window made without a size.
-constexpr QSize DEFAULT_CLIENT(320, 240);
-
 // The widget the frame's children live in; its size changes reach the window as WM_SIZE.
 class QtClientArea : public QWidget {
 public:
@@ -81,8 +78,6 @@ void QtFrameWidget::changeEvent(QEvent* pEvent) {
 }
 
 QSize ClientSizeFor(const CREATESTRUCT& cs, bool bMenu) {
-    if (cs.cx == CW_USEDEFAULT || cs.cy == CW_USEDEFAULT)
-        return DEFAULT_CLIENT;
     RECT rc{0, 0, 0, 0};
     AdjustWindowRectEx(&rc, cs.style, bMenu, cs.dwExStyle);
     const int cx = cs.cx - (rc.right - rc.left);
@@ -121,15 +116,12 @@ std::unique_ptr<IWndPeer> CreateFramePeer(CWnd& wnd, const CREATESTRUCT& cs) {
     if (!IsResizable(cs.style))
         pFrame->layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    if (cs.x != CW_USEDEFAULT && cs.y != CW_USEDEFAULT) {
-        // The position is the outer window's, decorations included, as on Windows.
-        // The position is the outer window's, decorations included, as on Windows. The
-        // decorations are the window manager's and known only once the window is up: place
-        // the client area where the layer's metrics put it, and correct once they are known.
-        RECT rcOffset{0, 0, 0, 0};
-        AdjustWindowRectEx(&rcOffset, cs.style, FALSE, cs.dwExStyle & ~WS_EX_CLIENTEDGE);
-        pFrame->move(cs.x - rcOffset.left, cs.y - rcOffset.top);
-        pFrame->PlaceFrameAt(QPoint(cs.x, cs.y));
-    }
+    // The position is the outer window's, decorations included, as on Windows. The
+    // decorations are the window manager's and known only once the window is up: place the
+    // client area where the layer's metrics put it, and correct once they are known.
+    RECT rcOffset{0, 0, 0, 0};
+    AdjustWindowRectEx(&rcOffset, cs.style, FALSE, cs.dwExStyle & ~WS_EX_CLIENTEDGE);
+    pFrame->move(cs.x - rcOffset.left, cs.y - rcOffset.top);
+    pFrame->PlaceFrameAt(QPoint(cs.x, cs.y));
     return std::make_unique<QtWndPeer>(wnd, pFrame, pFrame, pClient);
 }

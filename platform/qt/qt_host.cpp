@@ -44,8 +44,8 @@ void QtWndHost::DeliverKeyPress(QWidget* pWidget, QKeyEvent* pEvent) {
     LPARAM lParam = MakeKeyLParam(1, pEvent->isAutoRepeat());
     if (modifiers & MOD_ALT_DOWN)
         lParam |= ALT_CONTEXT_BIT;
-    AfxDispatchKeyMessage(pWnd, message, nVirtKey, lParam, modifiers);
-    if (message == WM_SYSKEYDOWN && nVirtKey == VK_F10 && modifiers == 0 && m_pWnd)
+    const BOOL bUsedUp = AfxDispatchKeyMessage(pWnd, message, nVirtKey, lParam, modifiers);
+    if (!bUsedUp && message == WM_SYSKEYDOWN && nVirtKey == VK_F10 && modifiers == 0 && m_pWnd)
         OpenMenuBar(pWidget);
 }
 

@@ -13,7 +13,7 @@
 
 #include <vector>
 
-class QtWndPeer : public IWndPeer {
+class QtWndPeer : public virtual IWndPeer {
 public:
     // pWidget is the window's widget (also pHost); pClient is the part its children live in
     // and GetClientRect measures: the widget itself for most windows.
@@ -41,7 +41,6 @@ public:
     // Around the window's WM_PAINT, called by its widget's paint event.
     void BeginPaint(PresentTarget* pTarget);
     void EndPaint() { m_pPaintTarget = nullptr; }
-    bool IsRepaintPending() const { return m_bRepaintPending; }
 
 private:
     QPointer<QWidget> m_pWidget;

@@ -2,17 +2,8 @@
 
 #include <QObject>
 
-namespace {
-// The shortest and longest periods a window timer takes, as on Windows.
-constexpr UINT TIMER_MINIMUM = 10;
-constexpr UINT TIMER_MAXIMUM = 0x7FFFFFFF;
-} // namespace
-
 void QtTimerSet::Start(UINT_PTR nIDEvent, UINT nElapse) {
-    if (nElapse < TIMER_MINIMUM)
-        nElapse = TIMER_MINIMUM;
-    if (nElapse > TIMER_MAXIMUM)
-        nElapse = TIMER_MAXIMUM;
+    // The layer keeps nElapse within what a window timer takes, so it fits an int.
     Entry& entry = m_timers[nIDEvent];
     entry.nElapse = nElapse;
     // Starting a running QBasicTimer stops it first, so the period begins again now.

@@ -5,7 +5,6 @@
 #include "qt_frame_window.h"
 #include "qt_host.h"
 
-#include "platform/dialog.h"
 #include "platform/sysmetrics.h"
 #include "platform/wnd.h"
 
@@ -34,23 +33,22 @@ QtWindowSystem::QtWindowSystem() {
     m_clock.start();
 }
 
-QtWindowSystem::~QtWindowSystem() {
-    if (m_bInstalled)
-        AfxSetWindowSystem(nullptr);
-}
+QtWindowSystem::~QtWindowSystem() = default;
 
 void QtWindowSystem::Install() {
     AfxSetSystemMetrics(QtSystemMetrics());
     AfxSetWindowSystem(this);
-    m_bInstalled = true;
 }
 
 std::unique_ptr<IWndPeer> QtWindowSystem::CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) {
     if (cs.style & WS_CHILD)
         return CreateChildPeer(wnd, cs);
-    if (dynamic_cast<CDialog*>(&wnd) && cs.lpCreateParams)
-        return CreateDialogPeer(wnd, cs, *static_cast<const DialogTemplate*>(cs.lpCreateParams));
     return CreateFramePeer(wnd, cs);
+}
+
+std::unique_ptr<IDialogPeer> QtWindowSystem::CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                              const DialogTemplate& dlg) {
+    return CreateQtDialogPeer(wnd, cs, dlg);
 }
 
 DWORD QtWindowSystem::Now() {

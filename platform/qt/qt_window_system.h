@@ -16,11 +16,13 @@ public:
     QtWindowSystem& operator=(const QtWindowSystem&) = delete;
     ~QtWindowSystem() override;
 
-    // Makes this the window layer's backend (until it is destroyed) and gives the layer the
-    // menu bar's and the decorations' sizes.
+    // Makes this the window layer's backend (until another is installed or this one goes)
+    // and gives the layer the menu bar's and the decorations' sizes.
     void Install();
 
     std::unique_ptr<IWndPeer> CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) override;
+    std::unique_ptr<IDialogPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                  const DialogTemplate& dlg) override;
     DWORD Now() override;
     RECT WorkArea() override;
     CWnd* GetFocus() override;
@@ -38,5 +40,4 @@ private:
     bool m_bQuitPosted = false;
     bool m_bQuitPending = false; // posted and not yet seen by an event loop
     int m_nExitCode = 0;
-    bool m_bInstalled = false;
 };

@@ -185,14 +185,11 @@ TEST_F(ShellTest, AFailedPictureGivesNoWindowStatusOneAndOneLinePerPicture) {
         std::function<void(const std::filesystem::path&)> spoil;
         std::vector<std::string> files; // the lines' files, in load order
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {"Q.bmp missing", [](const auto& d) { std::filesystem::remove(d / "Q.bmp"); }, {"Q.bmp"}},
         {"fonts.bmp at 8 bits",
          [](const auto& d) { testkit::WriteFile(d / "fonts.bmp", testkit::MakeBmpOfDepth(160, 24, 8)); },
          {"fonts.bmp"}},
-        {"A.bmp only in lower case",
-         [](const auto& d) { std::filesystem::rename(d / "A.bmp", d / "a.bmp"); },
-         {"A.bmp"}},
         {"three missing, reported in load order",
          [](const auto& d) {
              for (const char* name : {"Z.bmp", "vel.bmp", "B.bmp"})
@@ -200,6 +197,12 @@ TEST_F(ShellTest, AFailedPictureGivesNoWindowStatusOneAndOneLinePerPicture) {
          },
          {"vel.bmp", "B.bmp", "Z.bmp"}},
     };
+    // Where the file system tells "a.bmp" from "A.bmp" (Windows does not), the lower-case
+    // file is not the picture.
+    if (!std::filesystem::exists(dir.Path() / "FRAME.BMP"))
+        cases.push_back({"A.bmp only in lower case",
+                         [](const auto& d) { std::filesystem::rename(d / "A.bmp", d / "a.bmp"); },
+                         {"A.bmp"}});
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         NewDesktop();

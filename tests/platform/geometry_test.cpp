@@ -83,8 +83,9 @@ TEST(DialogUnitsTest, MulDivRoundsHalvesAwayFromZero) {
         int a, b, c, expected;
     };
     const Case cases[] = {
-        {149, 6, 4, 224}, {101, 12, 8, 152}, {3, 1, 2, 2},  {-3, 1, 2, -2},           {7, -1, 2, -4},
-        {5, 1, 3, 2},     {4, 1, 3, 1},      {5, 1, 0, -1}, {INT_MAX, 2, 2, INT_MAX}, {-7, 3, -2, 11},
+        {149, 6, 4, 224},         {101, 12, 8, 152}, {3, 1, 2, 2},        {-3, 1, 2, -2},
+        {7, -1, 2, -4},           {5, 1, 3, 2},      {4, 1, 3, 1},        {5, 1, 0, -1},
+        {INT_MAX, 2, 2, INT_MAX}, {-7, 3, -2, 11},   {INT_MAX, 2, 1, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " * " << c.b << " / " << c.c);

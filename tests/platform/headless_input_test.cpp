@@ -28,6 +28,10 @@ TEST_F(InputTest, KeysGoToTheFocusWindowAfterItsParentsHadTheirSay) {
 
     system.PressKey(frame, 'B'); // aimed at a given window
     EXPECT_EQ(Logged(WM_KEYDOWN).back(), "F:66");
+
+    // A backend learns whether the key was used up before the window saw it.
+    EXPECT_TRUE(AfxDispatchKeyMessage(&view, WM_SYSKEYDOWN, 'X', 0, MOD_ALT_DOWN));
+    EXPECT_FALSE(AfxDispatchKeyMessage(&view, WM_SYSKEYDOWN, VK_F10, 0, 0));
 }
 
 TEST_F(InputTest, HeldKeySendsRepeatsMarkedAsPreviouslyDown) {

@@ -71,23 +71,24 @@ TEST_F(TimerTest, TiesGoInStartOrderAndATickCanStartAnotherDueInTheSameSpan) {
     wnd.onTimer = [&](UINT_PTR id) {
         if (id == 7) {
             wnd.KillTimer(7);
-            wnd.SetTimer(8, 5, nullptr);
+            wnd.SetTimer(8, 10, nullptr);
         }
     };
     wnd.SetTimer(3, 20, nullptr);
     wnd.SetTimer(2, 20, nullptr);
     wnd.SetTimer(7, 20, nullptr);
-    system.Advance(30);
-    EXPECT_EQ(Ticks(log), (std::vector<std::string>{"3@20", "2@20", "7@20", "8@25", "8@30"}));
+    system.Advance(35);
+    EXPECT_EQ(Ticks(log), (std::vector<std::string>{"3@20", "2@20", "7@20", "8@30"}));
 }
 
-TEST_F(TimerTest, KillingAnUnknownTimerAndZeroPeriodsAreHarmless) {
+TEST_F(TimerTest, KillingAnUnknownTimerIsHarmlessAndPeriodsBelowTenMsTakeTen) {
     RecordingWnd wnd("W", log, system);
     ASSERT_TRUE(wnd.CreateSimple());
     wnd.KillTimer(99);
     wnd.SetTimer(1, 0, nullptr);
-    system.Advance(3);
-    EXPECT_EQ(Ticks(log), (std::vector<std::string>{"1@1", "1@2", "1@3"}));
+    wnd.SetTimer(2, 9, nullptr);
+    system.Advance(20);
+    EXPECT_EQ(Ticks(log), (std::vector<std::string>{"1@10", "2@10", "1@20", "2@20"}));
 }
 
 TEST_F(TimerTest, DeliverNextTickMovesTheClockToIt) {

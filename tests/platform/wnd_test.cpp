@@ -1,9 +1,12 @@
 // The window layer's core, run on the headless desktop: creation, refusal, destruction
 // order, closing, window classes and the main window.
+#include "platform/afxres.h"
 #include "platform/sysmetrics.h"
 #include "platform/winthread.h"
 #include "platform/wndclass.h"
 #include "recording_wnd.h"
+
+#include <array>
 
 namespace {
 
@@ -123,6 +126,50 @@ TEST(WndClassTest, SameDescriptionSameNameAndLookupGivesItBack) {
     EXPECT_EQ(pInfo->nClassStyle, 0x000Bu);
     EXPECT_EQ(pInfo->hbrBackground, 6);
     EXPECT_EQ(AfxLookupWndClass("Button"), nullptr);
+}
+
+TEST(WndClassTest, ABrushIsItsSystemColourOnEveryDesktopAndNoBrushErasesNothing) {
+    EXPECT_EQ(AfxClassBackgroundRgb(AfxRegisterWndClass(0, nullptr, COLOR_WINDOW + 1)), 0xFFFFFFu);
+    EXPECT_EQ(AfxClassBackgroundRgb(AfxRegisterWndClass(0, nullptr, COLOR_BTNFACE + 1)), 0xC0C0C0u);
+    EXPECT_EQ(AfxClassBackgroundRgb(AfxRegisterWndClass(0, nullptr, 0)), std::nullopt);
+    EXPECT_EQ(AfxClassBackgroundRgb(AfxRegisterWndClass(0, nullptr, 99)), std::nullopt);
+    EXPECT_EQ(AfxClassBackgroundRgb("Button"), std::nullopt);
+}
+
+TEST_F(WndTest, DefaultPlacesFollowXAndCxAloneAsOnWindows) {
+    system.SetWorkArea(RECT{40, 30, 1000, 700});
+    struct Case {
+        const char* name;
+        DWORD style;
+        int x, y, cx, cy;
+        std::array<int, 4> expected; // x, y, cx, cy as made
+    };
+    constexpr int D = CW_USEDEFAULT;
+    const Case cases[] = {
+        {"top-level, all default", WS_OVERLAPPEDWINDOW, D, D, D, D, {40, 30, 640, 480}},
+        {"top-level, y given but ignored", WS_OVERLAPPEDWINDOW, D, 99, 200, 100, {40, 30, 200, 100}},
+        {"top-level, cy given but ignored", WS_OVERLAPPEDWINDOW, 5, 6, D, 77, {5, 6, 640, 480}},
+        {"top-level, only y default: taken as given", WS_OVERLAPPEDWINDOW, 5, D, 10, 10, {5, D, 10, 10}},
+        {"child", WS_CHILD, D, D, D, D, {0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingWnd wnd("W", log, system);
+        ASSERT_TRUE(wnd.CreateEx(0, nullptr, "W", c.style, c.x, c.y, c.cx, c.cy, nullptr, 0));
+        const CREATESTRUCT& cs = wnd.GetCreateStruct();
+        EXPECT_EQ((std::array{cs.x, cs.y, cs.cx, cs.cy}), c.expected);
+        wnd.DestroyWindow();
+    }
+}
+
+TEST(WindowSystemTest, ABackendThatGoesUninstallsOnlyItself) {
+    HeadlessSystem current;
+    {
+        HeadlessSystem stale;
+        stale.Install();
+        current.Install();
+    } // stale goes while another is installed
+    EXPECT_EQ(&AfxWindowSystem(), &current);
 }
 
 } // namespace

@@ -1,12 +1,13 @@
-#include "qt_winmain.h"
-
+// The program's entry on the Qt desktop: the Qt application, the Qt backend, then the
+// application object's start-up, message loop and end.
 #include "qt_window_system.h"
 
+#include "platform/backend_main.h"
 #include "platform/winapp.h"
 
 #include <QApplication>
 
-int AfxQtWinMain(int argc, char** argv) {
+int AfxBackendMain(int argc, char** argv) {
     // Whole device-pixel ratios keep the 320 x 240 picture's pixels square and sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
