@@ -35,7 +35,7 @@ set(LAYERS
     "platform/qt: game app windows emscripten"
     "platform/win32: game app qt emscripten"
     "platform/web: game app qt windows"
-    "app: qt windows emscripten"
+    "app: backend qt windows emscripten"
     "tools: qt windows emscripten"
     "bench: qt windows emscripten"
     "fuzz: qt windows emscripten"
