@@ -41,6 +41,9 @@ bool MemorySource::Read(std::uint64_t offset, void* pDst, std::size_t n) {
 
 bool ReadBmpLayout(ByteSource& source, BmpLayout& layout, std::string& reason) {
     const std::uint64_t nFileSize = source.Size();
+    if (nFileSize > BMP_MAX_FILE_SIZE)
+        return Fail(reason, "file too large (" + std::to_string(nFileSize) + " bytes, at most " +
+                                std::to_string(BMP_MAX_FILE_SIZE) + ")");
     std::uint8_t fileHeader[FILE_HEADER_SIZE + 4];
     if (nFileSize < 2 || !source.Read(0, fileHeader, 2) || fileHeader[0] != 'B' || fileHeader[1] != 'M')
         return Fail(reason, "not a BMP file");

@@ -41,6 +41,10 @@ struct BmpLayout {
 
 // The largest width or height a picture may have; far above anything the game draws.
 constexpr int BMP_MAX_SIDE = 16384;
+// The largest file any such picture can come in: its pixels, plus room for the headers,
+// a colour table, a colour profile and gaps. A larger file is refused before it is read.
+constexpr std::uint64_t BMP_MAX_FILE_SIZE =
+    ((std::uint64_t{BMP_MAX_SIDE} * 3 + 3) & ~std::uint64_t{3}) * BMP_MAX_SIDE + (std::uint64_t{1} << 20);
 
 // Reads and checks the headers. On failure returns false with a short reason.
 bool ReadBmpLayout(ByteSource& source, BmpLayout& layout, std::string& reason);

@@ -7,9 +7,19 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#define MORVANE_POSIX_OPEN 1
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
+
+namespace fs = std::filesystem;
 
 class FileSource : public ByteSource {
 public:
@@ -31,6 +41,62 @@ private:
 struct FileCloser {
     void operator()(std::FILE* p) const { std::fclose(p); }
 };
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string KindOf(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::directory:
+        return "a directory";
+    case fs::file_type::fifo:
+        return "a named pipe";
+    case fs::file_type::character:
+        return "a character device";
+    case fs::file_type::block:
+        return "a block device";
+    case fs::file_type::socket:
+        return "a socket";
+    default:
+        return "not a plain file";
+    }
+}
+
+bool Fail(std::string& reason, std::string text) {
+    reason = std::move(text);
+    return false;
+}
+
+// Opens a file that was a regular file when looked at. On POSIX systems the open itself
+// must not block either: a named pipe swapped in after the look would wait for a writer
+// forever, so the file is opened without blocking and the descriptor is checked again.
+bool OpenChecked(const char* path, FilePtr& file, std::uint64_t& nSize, std::string& reason) {
+#ifdef MORVANE_POSIX_OPEN
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(reason, std::string("cannot open: ") + std::strerror(errno));
+    struct stat st {};
+    const int nFlags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || nFlags == -1 ||
+        ::fcntl(fd, F_SETFL, nFlags & ~O_NONBLOCK) == -1) {
+        ::close(fd);
+        return Fail(reason, "not a regular file (it changed while being opened)");
+    }
+    file.reset(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+        return Fail(reason, std::string("cannot open: ") + std::strerror(errno));
+    }
+    nSize = static_cast<std::uint64_t>(st.st_size);
+#else
+    file.reset(std::fopen(path, "rb"));
+    if (!file)
+        return Fail(reason, std::string("cannot open: ") + std::strerror(errno));
+    std::error_code ec;
+    nSize = fs::file_size(path, ec);
+    if (ec)
+        return Fail(reason, "cannot open: " + ec.message());
+#endif
+    return true;
+}
 
 } // namespace
 
@@ -71,22 +137,24 @@ bool Surface::LoadBMP(const char* path) {
 
 bool Surface::LoadBMP(const char* path, std::string& reason) {
     Release();
-    if (!path) {
-        reason = "no file name";
+    if (!path)
+        return Fail(reason, "no file name");
+    // Only a regular file is opened: a pipe or a device could block or never end.
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return Fail(reason, "no such file");
+    if (ec)
+        return Fail(reason, "cannot open: " + ec.message());
+    if (status.type() != fs::file_type::regular)
+        return Fail(reason, "not a regular file (" + KindOf(status.type()) + ")");
+
+    FilePtr file;
+    std::uint64_t nSize = 0;
+    if (!OpenChecked(path, file, nSize, reason))
         return false;
-    }
-    std::FILE* pRaw = std::fopen(path, "rb");
-    if (!pRaw) {
-        reason = errno == ENOENT ? "no such file" : std::string("cannot open: ") + std::strerror(errno);
-        return false;
-    }
-    std::unique_ptr<std::FILE, FileCloser> pFile(pRaw);
-    struct stat st {};
-    if (fstat(fileno(pRaw), &st) != 0 || !S_ISREG(st.st_mode)) {
-        reason = "not a regular file";
-        return false;
-    }
-    FileSource source(pRaw, static_cast<std::uint64_t>(st.st_size));
+    // The size is taken once: a file that grows meanwhile is read no further than that.
+    FileSource source(file.get(), nSize);
     return BmpLoader::Load(*this, source, reason);
 }
 
