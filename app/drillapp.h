@@ -9,8 +9,11 @@ public:
     CDrillApp();
     ~CDrillApp() override;
 
-    // Makes and shows the main frame. FALSE when the frame could not be made (a picture
-    // failed to load), so that the program ends with a failure status.
+    // Start-up. FALSE when it could not be done (a picture failed to load, or memory ran
+    // out, which is said on standard error), so that the program ends with a failure status
+    // and nothing of it left behind.
+    BOOL InitApplication() override;
+    // Makes and shows the main frame.
     BOOL InitInstance() override;
     // The message map: ID_APP_ABOUT, then the base.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;

@@ -9,3 +9,5 @@
 // "morvane: <file>: <reason>" for each failure; one line saying the window could not be
 // made when the list is empty (the view was refused for another reason).
 void WriteLoadFailures(std::ostream& out, const std::vector<AssetFailure>& failures);
+// "morvane: out of memory" on standard error, without needing any memory to say it.
+void WriteOutOfMemory();

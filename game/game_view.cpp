@@ -66,7 +66,7 @@ BOOL CGameView::LoadAssets() {
     // Every one of the 32 operations is tried whatever the ones before it gave.
     bool ok = m_back.Create(SCREEN_WIDTH, SCREEN_HEIGHT);
     if (!ok)
-        m_loadFailures.push_back({"back buffer", "cannot make a 320 x 240 picture"});
+        m_loadFailures.push_back({"back buffer", "out of memory"}); // its size is fixed: only memory can fail
     ok = LoadPicture(m_frame, "frame.bmp", RULE_FRAME) && ok;
     ok = LoadPicture(m_sprite, "sprite.bmp", RULE_SPRITE) && ok;
     ok = LoadPicture(m_logo, "vel.bmp", RULE_LOGO) && ok;
