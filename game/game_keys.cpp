@@ -103,6 +103,6 @@ void CGameView::Resume() {
 
 void CGameView::QuitToLogo() {
     // The drain and clock timers keep ticking, idle, until the next game replaces them.
-    m_back.Clear();
+    Back().Clear();
     StartLogo();
 }
