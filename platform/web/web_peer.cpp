@@ -1,0 +1,142 @@
+#include "web_peer.h"
+
+#include "web_bridge.h"
+#include "web_window_system.h"
+
+#include "platform/afxres.h"
+#include "platform/resources.h"
+#include "platform/sysmetrics.h"
+#include "platform/wnd.h"
+
+namespace {
+// A window that leaves its place and size to the system gets the desktop's default.
+constexpr int DEFAULT_WIDTH = 640;
+constexpr int DEFAULT_HEIGHT = 480;
+
+RECT InitialRect(const CREATESTRUCT& cs) {
+    const bool bDefaultPlace = cs.x == CW_USEDEFAULT || cs.y == CW_USEDEFAULT;
+    const bool bDefaultSize = cs.cx == CW_USEDEFAULT || cs.cy == CW_USEDEFAULT;
+    const int x = bDefaultPlace ? 0 : cs.x;
+    const int y = bDefaultPlace ? 0 : cs.y;
+    const int cx = bDefaultSize ? DEFAULT_WIDTH : cs.cx;
+    const int cy = bDefaultSize ? DEFAULT_HEIGHT : cs.cy;
+    return RECT{x, y, x + cx, y + cy};
+}
+} // namespace
+
+WebWndPeer::WebWndPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs)
+    : m_system(system), m_wnd(wnd), m_cs(cs), m_nHandle(system.Register(*this)), m_rcWindow(InitialRect(cs)) {
+    if (IsChild())
+        return;
+    if (cs.lpszName)
+        web::SetTitle(cs.lpszName);
+    if (const MenuResource* pMenu = cs.hMenu ? AfxFindMenu(cs.hMenu) : nullptr) {
+        web::MenuBegin(m_nHandle);
+        for (const MenuPopup& popup : pMenu->popups) {
+            web::MenuPopup(popup.pszText);
+            for (const MenuItem& item : popup.items)
+                web::MenuItem(item.pszText, item.nID);
+        }
+    }
+}
+
+WebWndPeer::~WebWndPeer() {
+    web::Forget(m_nHandle);
+    m_system.Unregister(*this);
+}
+
+void WebWndPeer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
+    web::SetTimer(m_nHandle, static_cast<UINT>(nIDEvent), nElapse);
+}
+
+void WebWndPeer::KillTimer(UINT_PTR nIDEvent) {
+    web::KillTimer(m_nHandle, static_cast<UINT>(nIDEvent));
+}
+
+void WebWndPeer::Invalidate(bool /*bErase*/) {
+    // Every paint covers the whole canvas area of the window, so there is nothing to erase.
+    m_bInvalid = true;
+    if (m_bVisible)
+        web::Invalidate(m_nHandle);
+}
+
+void WebWndPeer::SetFocus() {
+    m_system.MoveFocus(*this);
+}
+
+void WebWndPeer::Show(int nCmdShow) {
+    const bool bWasVisible = m_bVisible;
+    m_bVisible = nCmdShow != SW_HIDE;
+    if (m_bVisible && !bWasVisible)
+        Invalidate(true); // exposed: painted once though nothing asked for it
+    if (!m_bVisible)
+        web::Validate(m_nHandle);
+    // A top-level window that appears is activated, and with it gets the focus.
+    if (m_bVisible && !bWasVisible && !IsChild())
+        m_system.MoveFocus(*this);
+}
+
+void WebWndPeer::Update() {
+    Paint();
+}
+
+void WebWndPeer::Paint() {
+    if (!m_bInvalid || !m_bVisible)
+        return;
+    m_bInvalid = false;
+    web::Validate(m_nHandle);
+    const int nHandle = m_nHandle;
+    WebWindowSystem& system = m_system;
+    m_bPainting = true;
+    m_wnd.WindowProc(WM_PAINT, 0, 0);
+    if (WebWndPeer* pLive = system.Find(nHandle))
+        pLive->m_bPainting = false;
+}
+
+void WebWndPeer::Move(const RECT& rcWindow) {
+    const bool bResized = rcWindow.right - rcWindow.left != m_rcWindow.right - m_rcWindow.left ||
+                          rcWindow.bottom - rcWindow.top != m_rcWindow.bottom - m_rcWindow.top;
+    m_rcWindow = rcWindow;
+    if (!bResized)
+        return;
+    Invalidate(true);
+    const RECT rc = GetClientRect();
+    // The handler may do anything, the window's end included; nothing of this peer after it.
+    m_wnd.SendMessage(WM_SIZE, 0, static_cast<LPARAM>((rc.right & 0xFFFF) | ((rc.bottom & 0xFFFF) << 16)));
+}
+
+RECT WebWndPeer::GetClientRect() const {
+    // The window less what the layer's metrics give its frame, caption and menu bar: the
+    // page draws those outside the canvas, so the client area is exactly what was asked for.
+    RECT rcFrame{0, 0, 0, 0};
+    const bool bMenu = !IsChild() && m_cs.hMenu != 0;
+    AdjustWindowRectEx(&rcFrame, m_cs.style, bMenu ? TRUE : FALSE, m_cs.dwExStyle);
+    const LONG cx = (m_rcWindow.right - m_rcWindow.left) - (rcFrame.right - rcFrame.left);
+    const LONG cy = (m_rcWindow.bottom - m_rcWindow.top) - (rcFrame.bottom - rcFrame.top);
+    return RECT{0, 0, cx > 0 ? cx : 0, cy > 0 ? cy : 0};
+}
+
+POINT WebWndPeer::CanvasOrigin() const {
+    // Children of the frame sit in its client area, which is the canvas.
+    return IsChild() ? POINT{m_rcWindow.left, m_rcWindow.top} : POINT{0, 0};
+}
+
+void WebWndPeer::DrawPixels(int x, int y, const PixelBlock& block) {
+    if (!IsChild() || !block.pBits || block.nWidth <= 0 || block.nHeight <= 0)
+        return; // only the canvas windows have pixels on the page
+    // Bottom-up rows of blue, green, red become top-down rows of red, green, blue, alpha.
+    m_rgba.resize(static_cast<std::size_t>(block.nWidth) * block.nHeight * 4);
+    std::uint8_t* pDst = m_rgba.data();
+    for (int row = 0; row < block.nHeight; ++row) {
+        const std::uint8_t* pSrc =
+            block.pBits + static_cast<std::ptrdiff_t>(block.nHeight - 1 - row) * block.nPitch;
+        for (int col = 0; col < block.nWidth; ++col, pSrc += 3, pDst += 4) {
+            pDst[0] = pSrc[2];
+            pDst[1] = pSrc[1];
+            pDst[2] = pSrc[0];
+            pDst[3] = 0xFF;
+        }
+    }
+    const POINT origin = CanvasOrigin();
+    web::Present(origin.x + x, origin.y + y, m_rgba.data(), block.nWidth, block.nHeight);
+}

@@ -1,0 +1,510 @@
+// The page side of the browser backend: one message queue that the program's message loop
+// takes from, timers and the clock on the page's time, painting to the canvas, keys from the
+// keyboard, the menu bar and the modal dialog. The C++ side reaches it through web_bridge.cpp.
+//
+// The page supplies the elements (see web/index.html): canvas#screen, nav#menubar,
+// dialog#dialog, section#closed and pre#messages.
+//
+// Messages reach the program only through its message loop, never by calling into it from an
+// event handler: the loop is the one place where the program waits, so only one call stack is
+// ever paused, as in a desktop program. Like the desktop, the queue keeps at most one pending
+// paint per window and one pending tick per timer, and hands out posted input first, then
+// paints, then ticks.
+
+/* global Module, HEAPU8, HEAP32, UTF8ToString */
+var MorvaneWeb = {
+  // Test hook: a page may speed up its clock and timers by setting MORVANE_TIME_SCALE before
+  // the program starts (a whole game then plays in a few seconds).
+  scale: 1,
+  origin: 0,
+  posted: [],
+  paintAsked: new Set(),
+  paintDue: [],
+  timers: new Map(),
+  timersDue: [],
+  waiter: null,
+  frameHwnd: 0,
+  focusHwnd: 0,
+  menu: null,
+  dialog: null,
+  ended: false,
+
+  // Window messages and flags the page makes (same values as the layer's).
+  WM_KEYDOWN: 0x0100,
+  WM_SYSKEYDOWN: 0x0104,
+  WM_COMMAND: 0x0111,
+  WM_TIMER: 0x0113,
+  WM_PAINT: 0x000f,
+  IDCANCEL: 2,
+  MOD_SHIFT: 1,
+  MOD_CONTROL: 2,
+  MOD_ALT: 4,
+
+  // Virtual-key codes by KeyboardEvent.code: the key's position on a US keyboard, so the
+  // letters are where the game expects them whatever layout the player uses.
+  KEY_CODES: (function () {
+    var t = {
+      Escape: 0x1b, Tab: 0x09, Backspace: 0x08, Enter: 0x0d, NumpadEnter: 0x0d, Space: 0x20,
+      Insert: 0x2d, Delete: 0x2e, Home: 0x24, End: 0x23, PageUp: 0x21, PageDown: 0x22,
+      ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28,
+      ShiftLeft: 0x10, ShiftRight: 0x10, ControlLeft: 0x11, ControlRight: 0x11,
+      AltLeft: 0x12, AltRight: 0x12, MetaLeft: 0x5b, MetaRight: 0x5c, ContextMenu: 0x5d,
+      Pause: 0x13, CapsLock: 0x14, NumLock: 0x90, ScrollLock: 0x91, PrintScreen: 0x2c,
+      Minus: 0xbd, Equal: 0xbb, BracketLeft: 0xdb, BracketRight: 0xdd, Semicolon: 0xba,
+      Quote: 0xde, Backquote: 0xc0, Backslash: 0xdc, Comma: 0xbc, Period: 0xbe, Slash: 0xbf,
+      NumpadMultiply: 0x6a, NumpadAdd: 0x6b, NumpadSubtract: 0x6d, NumpadDecimal: 0x6e,
+      NumpadDivide: 0x6f,
+    };
+    for (var i = 0; i < 26; ++i) t['Key' + String.fromCharCode(65 + i)] = 65 + i;
+    for (var d = 0; d < 10; ++d) {
+      t['Digit' + d] = 0x30 + d;
+      t['Numpad' + d] = 0x60 + d;
+    }
+    for (var f = 1; f <= 24; ++f) t['F' + f] = 0x6f + f;
+    return t;
+  })(),
+
+  el: function (id) {
+    return document.getElementById(id);
+  },
+
+  start: function () {
+    var scale = Number(window.MORVANE_TIME_SCALE);
+    MorvaneWeb.scale = scale > 0 ? scale : 1;
+    MorvaneWeb.origin = performance.now();
+    var canvas = MorvaneWeb.el('screen');
+    MorvaneWeb.context = canvas.getContext('2d', { alpha: false });
+    window.addEventListener('keydown', MorvaneWeb.onKeyDown);
+    document.addEventListener('pointerdown', MorvaneWeb.onPointerDown);
+    canvas.addEventListener('pointerdown', function () {
+      canvas.focus();
+    });
+    canvas.focus();
+  },
+
+  now: function () {
+    return Math.floor((performance.now() - MorvaneWeb.origin) * MorvaneWeb.scale) >>> 0;
+  },
+
+  wake: function () {
+    var w = MorvaneWeb.waiter;
+    if (w) {
+      MorvaneWeb.waiter = null;
+      w();
+    }
+  },
+
+  post: function (hwnd, message, wParam, lParam, modifiers) {
+    MorvaneWeb.posted.push([hwnd, message, wParam, lParam, modifiers]);
+    MorvaneWeb.wake();
+  },
+
+  // Fills the message at ptr (hwnd, message, wParam, lParam, modifiers as 32-bit words) and
+  // returns 1, or returns 0 when nothing is waiting.
+  take: function (ptr) {
+    var m = MorvaneWeb.posted.shift();
+    if (!m) {
+      var hwnd = MorvaneWeb.paintDue.shift();
+      if (hwnd) m = [hwnd, MorvaneWeb.WM_PAINT, 0, 0, 0];
+    }
+    if (!m) {
+      var key = MorvaneWeb.timersDue.shift();
+      var timer = key && MorvaneWeb.timers.get(key);
+      if (timer) {
+        timer.due = false;
+        m = [timer.hwnd, MorvaneWeb.WM_TIMER, timer.id, 0, 0];
+      }
+    }
+    if (!m) return 0;
+    for (var i = 0; i < 5; ++i) HEAP32[(ptr >> 2) + i] = m[i];
+    return 1;
+  },
+
+  wait: function () {
+    return new Promise(function (resolve) {
+      MorvaneWeb.waiter = resolve;
+    });
+  },
+
+  setTimer: function (hwnd, id, period) {
+    MorvaneWeb.killTimer(hwnd, id);
+    var key = hwnd + ':' + id;
+    var timer = { hwnd: hwnd, id: id, due: false };
+    timer.handle = setInterval(function () {
+      if (timer.due) return; // one pending tick per timer, as on the desktop
+      timer.due = true;
+      MorvaneWeb.timersDue.push(key);
+      MorvaneWeb.wake();
+    }, period / MorvaneWeb.scale);
+    MorvaneWeb.timers.set(key, timer);
+  },
+
+  killTimer: function (hwnd, id) {
+    var key = hwnd + ':' + id;
+    var timer = MorvaneWeb.timers.get(key);
+    if (!timer) return;
+    clearInterval(timer.handle);
+    MorvaneWeb.timers.delete(key);
+    MorvaneWeb.timersDue = MorvaneWeb.timersDue.filter(function (k) {
+      return k !== key;
+    });
+  },
+
+  // One paint per animation frame at most, however often the window was invalidated.
+  invalidate: function (hwnd) {
+    if (MorvaneWeb.paintAsked.has(hwnd)) return;
+    MorvaneWeb.paintAsked.add(hwnd);
+    requestAnimationFrame(function () {
+      if (!MorvaneWeb.paintAsked.delete(hwnd)) return;
+      MorvaneWeb.paintDue.push(hwnd);
+      MorvaneWeb.wake();
+    });
+  },
+
+  validate: function (hwnd) {
+    MorvaneWeb.paintAsked.delete(hwnd);
+    MorvaneWeb.paintDue = MorvaneWeb.paintDue.filter(function (h) {
+      return h !== hwnd;
+    });
+  },
+
+  forget: function (hwnd) {
+    MorvaneWeb.timers.forEach(function (timer) {
+      if (timer.hwnd === hwnd) MorvaneWeb.killTimer(hwnd, timer.id);
+    });
+    MorvaneWeb.validate(hwnd);
+    MorvaneWeb.posted = MorvaneWeb.posted.filter(function (m) {
+      return m[0] !== hwnd;
+    });
+    if (MorvaneWeb.frameHwnd === hwnd) {
+      MorvaneWeb.frameHwnd = 0;
+      MorvaneWeb.closeMenus();
+      MorvaneWeb.el('menubar').replaceChildren();
+    }
+  },
+
+  // RGBA pixels at ptr, width x height, drawn with their top-left corner at (x, y).
+  present: function (x, y, ptr, width, height) {
+    var pixels = new Uint8ClampedArray(HEAPU8.buffer, ptr, width * height * 4);
+    MorvaneWeb.context.putImageData(new ImageData(pixels, width, height), x, y);
+  },
+
+  // -- keys ------------------------------------------------------------------------------
+
+  onKeyDown: function (event) {
+    if (MorvaneWeb.ended || MorvaneWeb.dialog) return; // the dialog handles its own keys
+    if (MorvaneWeb.menu && MorvaneWeb.menu.open >= 0) {
+      MorvaneWeb.menuKey(event);
+      return;
+    }
+    var vk = MorvaneWeb.KEY_CODES[event.code];
+    if (!vk || !MorvaneWeb.focusHwnd) return;
+    // Reload, full screen and the developer tools stay the browser's.
+    if (event.code === 'F5' || event.code === 'F11' || event.code === 'F12') return;
+    if ((event.ctrlKey || event.metaKey) && event.code === 'KeyR') return;
+    event.preventDefault();
+    var mods = (event.shiftKey ? MorvaneWeb.MOD_SHIFT : 0) | (event.ctrlKey ? MorvaneWeb.MOD_CONTROL : 0) |
+      (event.altKey ? MorvaneWeb.MOD_ALT : 0);
+    var sys = vk === 0x12 || vk === 0x79 || (event.altKey && !event.ctrlKey);
+    // Repeat count 1; bit 30: the key was already down (auto-repeat); bit 29: Alt is down.
+    var lParam = 1 | (event.repeat ? 0x40000000 : 0) | (event.altKey ? 0x20000000 : 0);
+    MorvaneWeb.post(MorvaneWeb.focusHwnd, sys ? MorvaneWeb.WM_SYSKEYDOWN : MorvaneWeb.WM_KEYDOWN, vk, lParam,
+      mods);
+  },
+
+  // A system key that no accelerator took: Alt+mnemonic opens its menu, F10 the first one.
+  systemKey: function (vk, mods) {
+    var menu = MorvaneWeb.menu;
+    if (!menu || MorvaneWeb.dialog) return;
+    if (vk === 0x79 && mods === 0) {
+      MorvaneWeb.openMenu(0);
+      return;
+    }
+    if (mods !== MorvaneWeb.MOD_ALT) return;
+    for (var i = 0; i < menu.popups.length; ++i)
+      if (menu.popups[i].mnemonic === vk) {
+        MorvaneWeb.openMenu(i);
+        return;
+      }
+  },
+
+  // -- menu bar --------------------------------------------------------------------------
+
+  // Splits a menu text at its '&' into plain text and an underlined mnemonic.
+  labelOf: function (text) {
+    var span = document.createElement('span');
+    var mnemonic = 0;
+    for (var i = 0; i < text.length; ++i) {
+      var c = text[i];
+      if (c === '&' && i + 1 < text.length) {
+        c = text[++i];
+        if (c !== '&' && !mnemonic) {
+          mnemonic = c.toUpperCase().charCodeAt(0);
+          var u = document.createElement('u');
+          u.textContent = c;
+          span.appendChild(u);
+          continue;
+        }
+      }
+      span.appendChild(document.createTextNode(c));
+    }
+    return { node: span, mnemonic: mnemonic };
+  },
+
+  menuBegin: function (hwnd) {
+    MorvaneWeb.frameHwnd = hwnd;
+    MorvaneWeb.menu = { popups: [], open: -1 };
+    MorvaneWeb.el('menubar').replaceChildren();
+  },
+
+  menuPopup: function (text) {
+    var menu = MorvaneWeb.menu;
+    var index = menu.popups.length;
+    var label = MorvaneWeb.labelOf(text);
+    var wrap = document.createElement('div');
+    wrap.className = 'menu';
+    var title = document.createElement('button');
+    title.type = 'button';
+    title.className = 'menu-title';
+    title.setAttribute('aria-haspopup', 'menu');
+    title.setAttribute('aria-expanded', 'false');
+    title.tabIndex = -1;
+    title.appendChild(label.node);
+    title.addEventListener('click', function () {
+      if (menu.open === index) MorvaneWeb.closeMenus();
+      else MorvaneWeb.openMenu(index);
+    });
+    title.addEventListener('pointerenter', function () {
+      if (menu.open >= 0 && menu.open !== index) MorvaneWeb.openMenu(index);
+    });
+    var list = document.createElement('div');
+    list.className = 'menu-popup';
+    list.setAttribute('role', 'menu');
+    list.hidden = true;
+    wrap.append(title, list);
+    MorvaneWeb.el('menubar').appendChild(wrap);
+    menu.popups.push({ title: title, list: list, items: [], mnemonic: label.mnemonic });
+  },
+
+  menuItem: function (text, id) {
+    var popup = MorvaneWeb.menu.popups[MorvaneWeb.menu.popups.length - 1];
+    var label = MorvaneWeb.labelOf(text);
+    var item = document.createElement('button');
+    item.type = 'button';
+    item.className = 'menu-item';
+    item.setAttribute('role', 'menuitem');
+    item.tabIndex = -1;
+    item.dataset.command = String(id);
+    item.appendChild(label.node);
+    item.addEventListener('click', function () {
+      MorvaneWeb.command(id);
+    });
+    popup.list.appendChild(item);
+    popup.items.push({ element: item, mnemonic: label.mnemonic, id: id });
+  },
+
+  openMenu: function (index) {
+    var menu = MorvaneWeb.menu;
+    MorvaneWeb.closeMenus();
+    var popup = menu.popups[index];
+    menu.open = index;
+    popup.list.hidden = false;
+    popup.title.classList.add('open');
+    popup.title.setAttribute('aria-expanded', 'true');
+    if (popup.items.length) popup.items[0].element.focus();
+  },
+
+  closeMenus: function () {
+    var menu = MorvaneWeb.menu;
+    if (!menu) return;
+    menu.popups.forEach(function (p) {
+      p.list.hidden = true;
+      p.title.classList.remove('open');
+      p.title.setAttribute('aria-expanded', 'false');
+    });
+    var wasOpen = menu.open >= 0;
+    menu.open = -1;
+    if (wasOpen && !MorvaneWeb.ended) MorvaneWeb.el('screen').focus();
+  },
+
+  command: function (id) {
+    MorvaneWeb.closeMenus();
+    if (MorvaneWeb.frameHwnd) MorvaneWeb.post(MorvaneWeb.frameHwnd, MorvaneWeb.WM_COMMAND, id, 0, 0);
+  },
+
+  menuKey: function (event) {
+    var menu = MorvaneWeb.menu;
+    var popup = menu.popups[menu.open];
+    var items = popup.items;
+    var at = items.findIndex(function (it) {
+      return it.element === document.activeElement;
+    });
+    event.preventDefault();
+    switch (event.code) {
+      case 'Escape':
+      case 'AltLeft':
+      case 'AltRight':
+      case 'F10':
+        MorvaneWeb.closeMenus();
+        return;
+      case 'ArrowLeft':
+      case 'ArrowRight': {
+        var n = menu.popups.length;
+        MorvaneWeb.openMenu((menu.open + (event.code === 'ArrowLeft' ? n - 1 : 1)) % n);
+        return;
+      }
+      case 'ArrowUp':
+      case 'ArrowDown':
+        if (items.length) {
+          var step = event.code === 'ArrowUp' ? items.length - 1 : 1;
+          items[(Math.max(at, 0) + step) % items.length].element.focus();
+        }
+        return;
+      case 'Enter':
+      case 'NumpadEnter':
+      case 'Space':
+        if (at >= 0) MorvaneWeb.command(items[at].id);
+        return;
+    }
+    var vk = MorvaneWeb.KEY_CODES[event.code];
+    for (var i = 0; i < items.length; ++i)
+      if (vk && items[i].mnemonic === vk) {
+        MorvaneWeb.command(items[i].id);
+        return;
+      }
+    for (var j = 0; j < menu.popups.length; ++j)
+      if (vk && event.altKey && menu.popups[j].mnemonic === vk) {
+        MorvaneWeb.openMenu(j);
+        return;
+      }
+  },
+
+  onPointerDown: function (event) {
+    var menu = MorvaneWeb.menu;
+    if (menu && menu.open >= 0 && !MorvaneWeb.el('menubar').contains(event.target)) MorvaneWeb.closeMenus();
+  },
+
+  // -- the modal dialog --------------------------------------------------------------------
+
+  // Dialog base units of the dialog font: the average width of the 52 letters and the height.
+  dialogUnits: function (font) {
+    var ctx = document.createElement('canvas').getContext('2d');
+    ctx.font = font;
+    var m = ctx.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
+    var height = Math.ceil(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent) || 12;
+    return [Math.round(m.width), height];
+  },
+
+  dialogBegin: function (hwnd, caption, width, height, font) {
+    var element = MorvaneWeb.el('dialog');
+    element.replaceChildren();
+    var title = document.createElement('header');
+    title.className = 'dialog-caption';
+    title.textContent = caption;
+    var body = document.createElement('div');
+    body.className = 'dialog-client';
+    body.style.width = width + 'px';
+    body.style.height = height + 'px';
+    body.style.font = font;
+    element.append(title, body);
+    element.setAttribute('aria-label', caption);
+    MorvaneWeb.dialog = { hwnd: hwnd, element: element, body: body, urls: [] };
+  },
+
+  place: function (node, x, y, width, height) {
+    node.style.left = x + 'px';
+    node.style.top = y + 'px';
+    if (width) node.style.width = width + 'px';
+    if (height) node.style.height = height + 'px';
+  },
+
+  dialogText: function (text, x, y, width, height) {
+    var p = document.createElement('p');
+    p.className = 'dialog-text';
+    p.textContent = text;
+    MorvaneWeb.place(p, x, y, width, height);
+    MorvaneWeb.dialog.body.appendChild(p);
+  },
+
+  dialogIcon: function (bytes, x, y, size) {
+    var url = URL.createObjectURL(new Blob([bytes], { type: 'image/x-icon' }));
+    var img = document.createElement('img');
+    img.className = 'dialog-icon';
+    img.alt = '';
+    img.src = url;
+    img.width = size;
+    img.height = size;
+    MorvaneWeb.place(img, x, y, size, size);
+    MorvaneWeb.dialog.body.appendChild(img);
+    MorvaneWeb.dialog.urls.push(url);
+  },
+
+  dialogButton: function (text, id, x, y, width, height, isDefault) {
+    var dialog = MorvaneWeb.dialog;
+    var button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'dialog-button';
+    button.textContent = text;
+    MorvaneWeb.place(button, x, y, width, height);
+    button.addEventListener('click', function () {
+      MorvaneWeb.post(dialog.hwnd, MorvaneWeb.WM_COMMAND, id, 0, 0);
+    });
+    if (isDefault) {
+      button.autofocus = true;
+      dialog.defaultButton = button;
+    }
+    dialog.body.appendChild(button);
+  },
+
+  dialogShow: function () {
+    var dialog = MorvaneWeb.dialog;
+    MorvaneWeb.closeMenus();
+    // Esc is the dialog's Cancel command; the program decides when the dialog closes.
+    dialog.element.oncancel = function (event) {
+      event.preventDefault();
+      MorvaneWeb.post(dialog.hwnd, MorvaneWeb.WM_COMMAND, MorvaneWeb.IDCANCEL, 0, 0);
+    };
+    if (!dialog.element.open) dialog.element.showModal();
+    if (dialog.defaultButton) dialog.defaultButton.focus();
+  },
+
+  dialogEnd: function (hwnd) {
+    var dialog = MorvaneWeb.dialog;
+    if (!dialog || dialog.hwnd !== hwnd) return;
+    MorvaneWeb.dialog = null;
+    dialog.element.oncancel = null;
+    if (dialog.element.open) dialog.element.close();
+    dialog.urls.forEach(function (u) {
+      URL.revokeObjectURL(u);
+    });
+    if (!MorvaneWeb.ended) MorvaneWeb.el('screen').focus();
+  },
+
+  // -- the program's end -----------------------------------------------------------------
+
+  finish: function (status) {
+    MorvaneWeb.ended = true;
+    MorvaneWeb.timers.forEach(function (timer) {
+      clearInterval(timer.handle);
+    });
+    MorvaneWeb.timers.clear();
+    MorvaneWeb.el('menubar').replaceChildren();
+    document.body.classList.add('ended');
+    if (status !== 0) document.body.classList.add('failed');
+    var closed = MorvaneWeb.el('closed');
+    if (closed) closed.hidden = false;
+    var again = document.getElementById('again');
+    if (again) again.focus();
+  },
+};
+
+Module['preRun'] = Module['preRun'] || [];
+Module['printErr'] = function (text) {
+  // The start-up report (one line per picture that could not be used) belongs on the page.
+  var messages = document.getElementById('messages');
+  if (messages) {
+    messages.hidden = false;
+    messages.textContent += text + '\n';
+  }
+  console.warn(text);
+};

@@ -1,0 +1,144 @@
+#include "web_window_system.h"
+
+#include "web_bridge.h"
+#include "web_dialog_peer.h"
+#include "web_peer.h"
+
+#include "platform/dialog.h"
+#include "platform/wnd.h"
+
+namespace {
+constexpr LPARAM NO_CONTROL = 0; // a command from a menu, not from a control
+} // namespace
+
+WebWindowSystem::WebWindowSystem() = default;
+
+WebWindowSystem::~WebWindowSystem() {
+    if (m_bInstalled)
+        AfxSetWindowSystem(nullptr);
+}
+
+void WebWindowSystem::Install() {
+    web::Start();
+    AfxSetWindowSystem(this);
+    m_bInstalled = true;
+}
+
+std::unique_ptr<IWndPeer> WebWindowSystem::CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) {
+    if (!(cs.style & WS_CHILD) && dynamic_cast<CDialog*>(&wnd) && cs.lpCreateParams)
+        return std::make_unique<WebDialogPeer>(*this, wnd, cs,
+                                               *static_cast<const DialogTemplate*>(cs.lpCreateParams));
+    return std::make_unique<WebWndPeer>(*this, wnd, cs);
+}
+
+DWORD WebWindowSystem::Now() {
+    return web::Now();
+}
+
+RECT WebWindowSystem::WorkArea() {
+    // The page is the whole desktop; the frame's place on it does not matter.
+    return RECT{0, 0, 1024, 768};
+}
+
+CWnd* WebWindowSystem::GetFocus() {
+    const WebWndPeer* pPeer = Find(m_nFocus);
+    return pPeer ? &pPeer->Window() : nullptr;
+}
+
+void WebWindowSystem::PostQuitMessage(int nExitCode) {
+    m_bQuit = true;
+    m_nExitCode = nExitCode;
+}
+
+int WebWindowSystem::Run() {
+    while (!m_bQuit)
+        PumpMessage();
+    return m_nExitCode;
+}
+
+void WebWindowSystem::RunModal(int nWindow) {
+    while (!m_bQuit) {
+        const WebWndPeer* pPeer = Find(nWindow);
+        if (!pPeer || pPeer->IsModalLoopDone())
+            return;
+        PumpMessage();
+    }
+}
+
+void WebWindowSystem::PumpMessage() {
+    WebMessage msg;
+    while (!web::TakeMessage(msg))
+        web::WaitMessage();
+    Dispatch(msg);
+}
+
+void WebWindowSystem::Dispatch(const WebMessage& msg) {
+    WebWndPeer* pPeer = Find(msg.nWindow);
+    if (!pPeer)
+        return; // the window went while its message waited
+    CWnd& wnd = pPeer->Window();
+    switch (msg.message) {
+    case WM_PAINT:
+        pPeer->Paint();
+        break;
+    case WM_TIMER:
+        wnd.WindowProc(WM_TIMER, msg.wParam, 0);
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        AfxDispatchKeyMessage(&wnd, msg.message, msg.wParam, msg.lParam, msg.modifiers);
+        if (msg.message == WM_SYSKEYDOWN)
+            web::SystemKey(msg.wParam, msg.modifiers);
+        break;
+    case WM_COMMAND:
+        wnd.SendMessage(WM_COMMAND, msg.wParam, NO_CONTROL);
+        break;
+    default:
+        wnd.SendMessage(msg.message, msg.wParam, msg.lParam);
+        break;
+    }
+}
+
+int WebWindowSystem::Register(WebWndPeer& peer) {
+    const int nHandle = m_nNextHandle++;
+    m_peers[nHandle] = &peer;
+    return nHandle;
+}
+
+void WebWindowSystem::Unregister(WebWndPeer& peer) {
+    m_peers.erase(peer.Handle());
+    if (m_nFocus == peer.Handle()) {
+        m_nFocus = 0;
+        web::SetFocusWindow(0);
+    }
+}
+
+WebWndPeer* WebWindowSystem::Find(int nHandle) const {
+    const auto it = m_peers.find(nHandle);
+    return it == m_peers.end() ? nullptr : it->second;
+}
+
+void WebWindowSystem::MoveFocus(WebWndPeer& peer) {
+    const int nNew = peer.Handle();
+    const int nOld = m_nFocus;
+    if (nOld == nNew)
+        return;
+    m_nFocus = nNew;
+    web::SetFocusWindow(nNew);
+    if (WebWndPeer* pOld = Find(nOld))
+        pOld->Window().WindowProc(WM_KILLFOCUS, reinterpret_cast<WPARAM>(&peer.Window()), 0);
+    // The old window's handler may have moved the focus on, or ended either window.
+    WebWndPeer* pNew = Find(nNew);
+    if (!pNew || m_nFocus != nNew)
+        return;
+    WebWndPeer* pOld = Find(nOld);
+    pNew->Window().WindowProc(WM_SETFOCUS, reinterpret_cast<WPARAM>(pOld ? &pOld->Window() : nullptr), 0);
+}
+
+void WebWindowSystem::Activate(CWnd* pWnd) {
+    for (const auto& [nHandle, pPeer] : m_peers)
+        if (&pPeer->Window() == pWnd && pPeer->IsVisible()) {
+            MoveFocus(*pPeer);
+            return;
+        }
+}

@@ -1,0 +1,55 @@
+// WebWindowSystem: the browser backend of the window layer. It makes a peer for every window,
+// reads the page's clock, and runs the message loop on the page's one message queue: the
+// loop waits by handing the page back to the browser, and a modal loop is the same loop
+// nested inside the message that opened the dialog.
+#pragma once
+
+#include "platform/window_system.h"
+
+#include <map>
+
+class WebWndPeer;
+struct WebMessage;
+
+class WebWindowSystem : public IWindowSystem {
+public:
+    WebWindowSystem();
+    WebWindowSystem(const WebWindowSystem&) = delete;
+    WebWindowSystem& operator=(const WebWindowSystem&) = delete;
+    ~WebWindowSystem() override;
+
+    // Makes this the layer's backend (until it is destroyed) and starts the page's side.
+    void Install();
+
+    std::unique_ptr<IWndPeer> CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) override;
+    DWORD Now() override;
+    RECT WorkArea() override;
+    CWnd* GetFocus() override;
+    void PostQuitMessage(int nExitCode) override;
+
+    // The message loop: runs until PostQuitMessage and returns its code.
+    int Run();
+    // A modal loop: runs until the window nWindow is gone or has ended its loop, or the
+    // program quits.
+    void RunModal(int nWindow);
+
+    int Register(WebWndPeer& peer);
+    void Unregister(WebWndPeer& peer);
+    WebWndPeer* Find(int nHandle) const;
+    // Gives the keyboard focus to the peer's window: WM_KILLFOCUS to the old one, then
+    // WM_SETFOCUS to the new one.
+    void MoveFocus(WebWndPeer& peer);
+    // The window that owned a modal dialog gets the focus back when the dialog goes.
+    void Activate(CWnd* pWnd);
+
+private:
+    void PumpMessage();
+    void Dispatch(const WebMessage& msg);
+
+    std::map<int, WebWndPeer*> m_peers;
+    int m_nNextHandle = 1;
+    int m_nFocus = 0;
+    bool m_bQuit = false;
+    int m_nExitCode = 0;
+    bool m_bInstalled = false;
+};
