@@ -35,6 +35,7 @@ var MorvaneWeb = {
   WM_COMMAND: 0x0111,
   WM_TIMER: 0x0113,
   WM_PAINT: 0x000f,
+  WM_CLOSE: 0x0010,
   IDCANCEL: 2,
   MOD_SHIFT: 1,
   MOD_CONTROL: 2,
@@ -401,6 +402,16 @@ var MorvaneWeb = {
     var title = document.createElement('header');
     title.className = 'dialog-caption';
     title.textContent = caption;
+    // The caption's close box asks the dialog to close, as the system menu's Close does.
+    var close = document.createElement('button');
+    close.type = 'button';
+    close.className = 'dialog-close';
+    close.setAttribute('aria-label', 'Close');
+    close.textContent = '\u00d7';
+    close.addEventListener('click', function () {
+      MorvaneWeb.post(hwnd, MorvaneWeb.WM_CLOSE, 0, 0, 0);
+    });
+    title.appendChild(close);
     var body = document.createElement('div');
     body.className = 'dialog-client';
     body.style.width = width + 'px';

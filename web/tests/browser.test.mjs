@@ -125,7 +125,7 @@ test('a whole game with no keys runs out of time to the result screen, rank stam
   await game.page.close();
 });
 
-test('J and File > Exit end the program; Start again brings the title back', async () => {
+test('J, and File > Exit by mouse, end the program; Start again brings the title back', async () => {
   const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
   await game.waitForScreen(0, 'title');
   await game.press('KeyJ');
@@ -135,9 +135,8 @@ test('J and File > Exit end the program; Start again brings the title back', asy
   await Promise.all([game.page.waitForNavigation(), game.page.click('#again')]);
   await game.page.evaluate(() => window.__morvaneTest.loadReference('title'));
   await game.waitForScreen(0, 'title');
-  await game.press('KeyF', ['Alt']);
-  await game.page.waitForSelector('#menubar .menu-popup:not([hidden])');
-  await game.press('KeyX');
+  await game.page.click('#menubar .menu-title');
+  await (await game.page.waitForSelector('#menubar .menu-popup:not([hidden]) .menu-item')).click();
   await game.page.waitForSelector('#closed:not([hidden])');
   assert.deepEqual(game.problems, []);
   await game.page.close();
