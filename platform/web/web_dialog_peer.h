@@ -5,10 +5,9 @@
 
 #include "web_peer.h"
 
-#include "platform/dialog.h"
 #include "platform/resources.h"
 
-class WebDialogPeer : public WebWndPeer, public IModalPeer {
+class WebDialogPeer : public WebWndPeer, public IDialogPeer {
 public:
     WebDialogPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs, const DialogTemplate& dlg);
     ~WebDialogPeer() override;

@@ -3,30 +3,15 @@
 #include "web_bridge.h"
 #include "web_window_system.h"
 
-#include "platform/afxres.h"
 #include "platform/resources.h"
 #include "platform/sysmetrics.h"
 #include "platform/wnd.h"
 
-namespace {
-// A window that leaves its place and size to the system gets the desktop's default.
-constexpr int DEFAULT_WIDTH = 640;
-constexpr int DEFAULT_HEIGHT = 480;
-
-RECT InitialRect(const CREATESTRUCT& cs) {
-    const bool bDefaultPlace = cs.x == CW_USEDEFAULT || cs.y == CW_USEDEFAULT;
-    const bool bDefaultSize = cs.cx == CW_USEDEFAULT || cs.cy == CW_USEDEFAULT;
-    const int x = bDefaultPlace ? 0 : cs.x;
-    const int y = bDefaultPlace ? 0 : cs.y;
-    const int cx = bDefaultSize ? DEFAULT_WIDTH : cs.cx;
-    const int cy = bDefaultSize ? DEFAULT_HEIGHT : cs.cy;
-    return RECT{x, y, x + cx, y + cy};
-}
-} // namespace
-
 WebWndPeer::WebWndPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs)
-    : m_system(system), m_wnd(wnd), m_cs(cs), m_nHandle(system.Register(*this)), m_rcWindow(InitialRect(cs)) {
-    if (IsChild())
+    : m_system(system), m_wnd(wnd), m_cs(cs),
+      m_nHandle(system.Register(*this)), m_rcWindow{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy} {
+    // The page's caption and menu bar belong to the main window, not to a child or a pop-up.
+    if (cs.style & (WS_CHILD | WS_POPUP))
         return;
     if (cs.lpszName)
         web::SetTitle(cs.lpszName);

@@ -11,7 +11,7 @@
 
 class WebWindowSystem;
 
-class WebWndPeer : public IWndPeer, private PresentTarget {
+class WebWndPeer : public virtual IWndPeer, private PresentTarget {
 public:
     WebWndPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs);
     WebWndPeer(const WebWndPeer&) = delete;

@@ -4,7 +4,6 @@
 #include "web_dialog_peer.h"
 #include "web_peer.h"
 
-#include "platform/dialog.h"
 #include "platform/wnd.h"
 
 namespace {
@@ -13,22 +12,20 @@ constexpr LPARAM NO_CONTROL = 0; // a command from a menu, not from a control
 
 WebWindowSystem::WebWindowSystem() = default;
 
-WebWindowSystem::~WebWindowSystem() {
-    if (m_bInstalled)
-        AfxSetWindowSystem(nullptr);
-}
+WebWindowSystem::~WebWindowSystem() = default;
 
 void WebWindowSystem::Install() {
     web::Start();
     AfxSetWindowSystem(this);
-    m_bInstalled = true;
 }
 
 std::unique_ptr<IWndPeer> WebWindowSystem::CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) {
-    if (!(cs.style & WS_CHILD) && dynamic_cast<CDialog*>(&wnd) && cs.lpCreateParams)
-        return std::make_unique<WebDialogPeer>(*this, wnd, cs,
-                                               *static_cast<const DialogTemplate*>(cs.lpCreateParams));
     return std::make_unique<WebWndPeer>(*this, wnd, cs);
+}
+
+std::unique_ptr<IDialogPeer> WebWindowSystem::CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                               const DialogTemplate& dlg) {
+    return std::make_unique<WebDialogPeer>(*this, wnd, cs, dlg);
 }
 
 DWORD WebWindowSystem::Now() {
@@ -86,8 +83,9 @@ void WebWindowSystem::Dispatch(const WebMessage& msg) {
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        AfxDispatchKeyMessage(&wnd, msg.message, msg.wParam, msg.lParam, msg.modifiers);
-        if (msg.message == WM_SYSKEYDOWN)
+        // A system key that no accelerator used up goes on to the menu bar, as on a desktop.
+        if (!AfxDispatchKeyMessage(&wnd, msg.message, msg.wParam, msg.lParam, msg.modifiers) &&
+            msg.message == WM_SYSKEYDOWN)
             web::SystemKey(msg.wParam, msg.modifiers);
         break;
     case WM_COMMAND:

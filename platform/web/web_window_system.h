@@ -18,10 +18,13 @@ public:
     WebWindowSystem& operator=(const WebWindowSystem&) = delete;
     ~WebWindowSystem() override;
 
-    // Makes this the layer's backend (until it is destroyed) and starts the page's side.
+    // Makes this the layer's backend (until another is installed or this one goes) and
+    // starts the page's side.
     void Install();
 
     std::unique_ptr<IWndPeer> CreatePeer(CWnd& wnd, const CREATESTRUCT& cs) override;
+    std::unique_ptr<IDialogPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
+                                                  const DialogTemplate& dlg) override;
     DWORD Now() override;
     RECT WorkArea() override;
     CWnd* GetFocus() override;
@@ -51,5 +54,4 @@ private:
     int m_nFocus = 0;
     bool m_bQuit = false;
     int m_nExitCode = 0;
-    bool m_bInstalled = false;
 };

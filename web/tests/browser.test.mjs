@@ -94,6 +94,7 @@ test('Alt+H opens the about box over a game that keeps ticking; Enter closes it'
   const texts = await dialog.evaluate((d) => d.innerText);
   for (const text of ['ﾊﾞｰｼﾞｮﾝ情報', '～　Morvane　～', 'OK']) assert.ok(texts.includes(text), `${text} in ${texts}`);
   assert.ok(await dialog.$('img.dialog-icon'));
+  assert.equal(await game.page.title(), 'Morvane');
 
   // The time bar goes on shrinking behind the dialog.
   const before = await game.page.evaluate(

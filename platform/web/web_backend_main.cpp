@@ -1,13 +1,14 @@
-#include "web_winmain.h"
-
+// The program's entry in a web page: the browser backend, then the application object's
+// start-up, message loop and end, after which the page shows its closed state.
 #include "web_bridge.h"
 #include "web_window_system.h"
 
+#include "platform/backend_main.h"
 #include "platform/winapp.h"
 
 #include <cstdio>
 
-int AfxWebWinMain() {
+int AfxBackendMain(int /*argc*/, char** /*argv*/) {
     WebWindowSystem system;
     system.Install();
     const int nStatus = AfxWinMain([&system] { return system.Run(); });
