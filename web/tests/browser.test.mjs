@@ -147,7 +147,7 @@ test('a picture that cannot be fetched is named on the page and no game starts',
   const game = await openGame(chromium.browser, server.url, {
     pictures: false,
     onRequest: (request) => {
-      if (request.url().endsWith('/pictures/Q.bmp')) request.respond({ status: 404, body: '' });
+      if (request.url().endsWith('/pictures/Q.bmp.gz')) request.respond({ status: 404, body: '' });
       else request.continue();
     },
   });

@@ -11,8 +11,9 @@ import puppeteer from 'puppeteer-core';
 
 const REPO = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const SITE = process.env.MORVANE_SITE || path.join(REPO, 'build/web/site');
-// The headless desktop's pictures of the same screens, at twice the game's size.
-const REFERENCES = path.join(REPO, 'docs/screens');
+// The headless desktop's pictures of the same screens, at twice the game's size, and the
+// pictures the game draws from.
+const REFERENCES = { __references: path.join(REPO, 'docs/screens'), __assets: path.join(REPO, 'assets') };
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
 const TYPES = {
@@ -28,9 +29,8 @@ const TYPES = {
 function fileFor(urlPath) {
   const parts = decodeURIComponent(urlPath).split('/').filter(Boolean);
   if (parts.includes('..')) return null;
-  const inReferences = parts[0] === '__references';
-  const base = inReferences ? REFERENCES : SITE;
-  const file = path.join(base, ...(inReferences ? parts.slice(1) : parts));
+  const reference = REFERENCES[parts[0]];
+  const file = reference ? path.join(reference, ...parts.slice(1)) : path.join(SITE, ...parts);
   try {
     return statSync(file).isDirectory() ? path.join(file, 'index.html') : file;
   } catch {
@@ -38,8 +38,8 @@ function fileFor(urlPath) {
   }
 }
 
-// Serves the page folder, and the reference pictures under /__references/. Resolves once
-// the server listens.
+// Serves the page folder, the reference pictures under /__references/ and the game's pictures
+// under /__assets/. Resolves once the server listens.
 export async function startServer() {
   const server = http.createServer((req, res) => {
     const file = fileFor(new URL(req.url, 'http://127.0.0.1').pathname);
@@ -123,10 +123,10 @@ function recorder(timeScale) {
     T.references[name] = out;
   };
   T.loadPictures = async () => {
-    T.sprite = await T.decode('/pictures/sprite.bmp');
+    T.sprite = await T.decode('/__assets/sprite.bmp');
     for (let i = 0; i < 26; ++i) {
       const letter = String.fromCharCode(65 + i);
-      T.letters.push({ letter, image: await T.decode(`/pictures/${letter}.bmp`) });
+      T.letters.push({ letter, image: await T.decode(`/__assets/${letter}.bmp`) });
     }
   };
   T.same = (pixels, reference, [x0, y0, w, h]) => {
