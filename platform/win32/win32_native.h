@@ -1,0 +1,124 @@
+// The narrow interface between the Win32 backend's two halves. The layer half cannot
+// include <windows.h> (the layer's own DWORD, RECT, WM_*, VK_* and TRUE clash with it) and
+// the native half includes nothing of the layer, so they meet here in plain integers,
+// pointers and small structs. Message, style, key and command values are Win32's on both
+// sides and cross as integers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace w32 {
+
+using Handle = void*; // an HWND; null for none
+
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+// Modifier bits of a key message, with the layer's MOD_SHIFT_DOWN, MOD_CONTROL_DOWN and
+// MOD_ALT_DOWN values.
+enum : std::uint32_t { SHIFT_DOWN = 0x1, CONTROL_DOWN = 0x2, ALT_DOWN = 0x4 };
+
+// 24-bit pixels, blue-green-red, rows of nPitch bytes stored bottom-up: a DIB's layout.
+struct Bits {
+    const std::uint8_t* pBits = nullptr;
+    int nWidth = 0;
+    int nHeight = 0;
+    int nPitch = 0;
+};
+
+// The window being painted, while its WM_PAINT is handled.
+class IPaintTarget {
+public:
+    virtual void DrawBits(int x, int y, const Bits& bits) = 0;
+
+protected:
+    ~IPaintTarget() = default;
+};
+
+// What a native window reports to the layer window it stands for (the layer half
+// implements it). Nothing else reaches the layer: every other message has the system's
+// default handling.
+class IWindowEvents {
+public:
+    // WM_TIMER, WM_SIZE, WM_CLOSE, WM_COMMAND and WM_SETFOCUS (whose wParam is always 0:
+    // the window that lost the focus is not passed on). The window may be gone afterwards.
+    virtual void OnMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    virtual void OnPaint(IPaintTarget& target) = 0;
+    // WM_KEYDOWN or WM_SYSKEYDOWN with the modifiers held; true when an accelerator used the
+    // key up. An unused system key goes on to the system's menu handling (Alt, F10).
+    virtual bool OnKeyDown(std::uint32_t message, std::uint32_t nVirtKey, std::intptr_t lParam,
+                           std::uint32_t modifiers) = 0;
+
+protected:
+    ~IWindowEvents() = default;
+};
+
+// The window class a window is made with: the layer's class name and description.
+struct ClassDesc {
+    std::string strName;
+    std::uint32_t nStyle = 0;
+    bool bArrowCursor = false;
+    bool bBrush = false;        // erased with rgbBrush; otherwise never erased
+    std::uint32_t rgbBrush = 0; // 0xRRGGBB
+};
+
+struct WindowDesc {
+    ClassDesc wndClass;
+    std::string strTitle; // UTF-8
+    std::uint32_t dwStyle = 0;
+    std::uint32_t dwExStyle = 0;
+    Rect rcWindow;               // in the parent's client coordinates for a child
+    Handle hParent = nullptr;    // the parent of a child, the owner of a top-level window
+    std::uint32_t nIDorMenu = 0; // child id, or the menu (and accelerator) resource id
+};
+
+// Makes a window; null when the system refuses. pEvents hears from it from its first
+// message after creation until DestroyNativeWindow.
+Handle CreateNativeWindow(const WindowDesc& desc, IWindowEvents* pEvents);
+// Stops the events first, then destroys the window (and its timers).
+void DestroyNativeWindow(Handle hWnd);
+
+void StartTimer(Handle hWnd, std::uintptr_t nIDEvent, std::uint32_t nElapse);
+void StopTimer(Handle hWnd, std::uintptr_t nIDEvent);
+void InvalidateWindow(Handle hWnd, bool bErase);
+void FocusWindow(Handle hWnd);
+void ShowNativeWindow(Handle hWnd, int nCmdShow);
+void UpdateNativeWindow(Handle hWnd);
+void PlaceWindow(Handle hWnd, const Rect& rc);
+Rect ClientRectOf(Handle hWnd);
+// The events of the window with the keyboard focus, when it is one of this program's.
+IWindowEvents* FocusEvents();
+
+// Shows dialog template nTemplateID from the program's resources, modal over hOwner, and
+// returns when EndModalDialog is called. Its WM_COMMAND and WM_CLOSE go to pEvents; while it
+// runs, *phDialog is its window. Every window's timers and paints go on meanwhile.
+void RunModalDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvents* pEvents, Handle* phDialog);
+void EndModalDialog(Handle hDialog);
+
+// The message loop: keys for a top-level window made with resource id N go through
+// accelerator table N first. Returns QuitMessageLoop's code.
+int RunMessageLoop();
+void QuitMessageLoop(int nExitCode);
+// One turn of that loop: handles every message already waiting; false once the loop was
+// told to quit (*pExitCode then holds the code).
+bool PumpMessages(int* pExitCode);
+// Returns when a message arrives or nMilliseconds pass.
+void WaitForMessages(std::uint32_t nMilliseconds);
+
+// timeGetTime.
+std::uint32_t Now();
+Rect WorkArea();
+
+// The system's border, edge, caption and menu sizes, for the layer's AdjustWindowRectEx.
+struct Metrics {
+    int cxFixedFrame, cyFixedFrame, cxSizeFrame, cySizeFrame, cxBorder, cyBorder, cxEdge, cyEdge, cyCaption,
+        cyMenu;
+};
+Metrics CurrentMetrics();
+
+} // namespace w32

@@ -1,0 +1,137 @@
+#include "win32_peer.h"
+
+#include "win32_window_system.h"
+
+#include "platform/resources.h"
+#include "platform/wnd.h"
+#include "platform/wndclass.h"
+
+#include <string>
+
+namespace {
+
+w32::ClassDesc ClassOf(LPCSTR lpszClass) {
+    w32::ClassDesc desc;
+    desc.strName = lpszClass ? lpszClass : "Window";
+    if (const WndClassInfo* pInfo = AfxLookupWndClass(lpszClass)) {
+        desc.nStyle = pInfo->nClassStyle;
+        desc.bArrowCursor = pInfo->hCursor != nullptr;
+    }
+    if (const std::optional<std::uint32_t> rgb = AfxClassBackgroundRgb(lpszClass)) {
+        desc.bBrush = true;
+        desc.rgbBrush = *rgb;
+    }
+    return desc;
+}
+
+w32::Handle NativeParent(const Win32WindowSystem& system, const CREATESTRUCT& cs) {
+    return cs.hwndParent ? system.NativeHandle(*cs.hwndParent) : nullptr;
+}
+
+} // namespace
+
+Win32Peer::Win32Peer(Win32WindowSystem& system, CWnd& wnd) : m_system(system), m_wnd(wnd) {
+    m_system.m_peers.push_back(this);
+}
+
+Win32Peer::Win32Peer(Win32WindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs) : Win32Peer(system, wnd) {
+    w32::WindowDesc desc;
+    desc.wndClass = ClassOf(cs.lpszClass);
+    desc.strTitle = cs.lpszName ? cs.lpszName : "";
+    desc.dwStyle = cs.style;
+    desc.dwExStyle = cs.dwExStyle;
+    desc.rcWindow = w32::Rect{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy};
+    desc.hParent = NativeParent(system, cs);
+    desc.nIDorMenu = cs.hMenu;
+    if ((cs.style & WS_CHILD) && !desc.hParent)
+        return; // a child needs its parent's native window
+    m_hWnd = w32::CreateNativeWindow(desc, &Events());
+}
+
+Win32Peer::~Win32Peer() {
+    if (m_hWnd)
+        w32::DestroyNativeWindow(m_hWnd);
+    std::erase(m_system.m_peers, this);
+}
+
+void Win32Peer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
+    if (m_hWnd) // a null window would make a thread timer that no window hears
+        w32::StartTimer(m_hWnd, nIDEvent, nElapse);
+}
+
+void Win32Peer::KillTimer(UINT_PTR nIDEvent) {
+    if (m_hWnd)
+        w32::StopTimer(m_hWnd, nIDEvent);
+}
+
+void Win32Peer::Invalidate(bool bErase) {
+    if (m_hWnd)
+        w32::InvalidateWindow(m_hWnd, bErase);
+}
+
+void Win32Peer::SetFocus() {
+    if (m_hWnd)
+        w32::FocusWindow(m_hWnd);
+}
+
+void Win32Peer::Show(int nCmdShow) {
+    if (m_hWnd)
+        w32::ShowNativeWindow(m_hWnd, nCmdShow);
+}
+
+void Win32Peer::Update() {
+    if (m_hWnd)
+        w32::UpdateNativeWindow(m_hWnd);
+}
+
+void Win32Peer::Move(const RECT& rcWindow) {
+    if (m_hWnd)
+        w32::PlaceWindow(m_hWnd, w32::Rect{rcWindow.left, rcWindow.top, rcWindow.right, rcWindow.bottom});
+}
+
+RECT Win32Peer::GetClientRect() const {
+    if (!m_hWnd)
+        return RECT{};
+    const w32::Rect rc = w32::ClientRectOf(m_hWnd);
+    return RECT{rc.left, rc.top, rc.right, rc.bottom};
+}
+
+void Win32Peer::OnMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    // The handler may destroy the window and this peer with it; nothing of this after it.
+    m_wnd.WindowProc(message, wParam, lParam);
+}
+
+void Win32Peer::OnPaint(w32::IPaintTarget& target) {
+    m_pPaint = &target;
+    CWnd& wnd = m_wnd;
+    Win32WindowSystem& system = m_system;
+    wnd.WindowProc(WM_PAINT, 0, 0);
+    // A paint handler that ended its own window has taken this peer with it.
+    if (Win32Peer* pStill = system.PeerOf(wnd))
+        pStill->m_pPaint = nullptr;
+}
+
+bool Win32Peer::OnKeyDown(std::uint32_t message, std::uint32_t nVirtKey, std::intptr_t lParam,
+                          std::uint32_t modifiers) {
+    return AfxDispatchKeyMessage(&m_wnd, message, nVirtKey, lParam, modifiers) != FALSE;
+}
+
+void Win32Peer::DrawPixels(int x, int y, const PixelBlock& block) {
+    if (m_pPaint)
+        m_pPaint->DrawBits(x, y, w32::Bits{block.pBits, block.nWidth, block.nHeight, block.nPitch});
+}
+
+Win32DialogPeer::Win32DialogPeer(Win32WindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs,
+                                 const DialogTemplate& dlg)
+    : Win32Peer(system, wnd), m_nTemplateID(dlg.nID), m_hOwner(NativeParent(system, cs)) {}
+
+void Win32DialogPeer::RunModalLoop() {
+    // The dialog's window is the system's, made from the program's dialog resource of the
+    // same id as the layer's template, and gone when the loop returns.
+    w32::RunModalDialog(m_nTemplateID, m_hOwner, &Events(), &m_hDialog);
+}
+
+void Win32DialogPeer::EndModalLoop() {
+    if (m_hDialog)
+        w32::EndModalDialog(m_hDialog);
+}
