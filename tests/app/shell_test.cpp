@@ -206,8 +206,8 @@ TEST_F(ShellTest, AFailedPictureGivesNoWindowStatusOneAndOneLinePerPicture) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         NewDesktop();
+        std::filesystem::remove(dir.Path() / "a.bmp"); // before the pictures: it may be A.bmp
         testkit::WriteGameAssets(dir.Path());
-        std::filesystem::remove(dir.Path() / "a.bmp");
         c.spoil(dir.Path());
         bool bLooped = false;
         std::ostringstream message;

@@ -1,0 +1,224 @@
+#include "native_probe.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <map>
+
+namespace probe {
+namespace {
+
+std::string Narrow(const wchar_t* psz, int n = -1) {
+    const int nBytes = WideCharToMultiByte(CP_UTF8, 0, psz, n, nullptr, 0, nullptr, nullptr);
+    std::string str(static_cast<std::size_t>(nBytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, psz, n, str.data(), nBytes, nullptr, nullptr);
+    if (n < 0 && !str.empty())
+        str.pop_back(); // the terminating zero
+    return str;
+}
+
+std::wstring Widen(const std::string& str) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, str.c_str(), -1, nullptr, 0);
+    std::wstring wstr(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, str.c_str(), -1, wstr.data(), n);
+    wstr.pop_back();
+    return wstr;
+}
+
+void SetHeldModifiers(unsigned modifiers) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_SHIFT] = (modifiers & w32::SHIFT_DOWN) ? 0x80 : 0;
+    state[VK_CONTROL] = (modifiers & w32::CONTROL_DOWN) ? 0x80 : 0;
+    state[VK_MENU] = (modifiers & w32::ALT_DOWN) ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+struct Counted {
+    WNDPROC pfnOriginal;
+    MessageCount* pCount;
+};
+std::map<HWND, Counted>& CountedWindows() {
+    static std::map<HWND, Counted> windows;
+    return windows;
+}
+
+LRESULT CALLBACK CountingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Counted counted = CountedWindows().at(hWnd);
+    if (message == WM_TIMER)
+        ++counted.pCount->nTimers;
+    else if (message == WM_PAINT)
+        ++counted.pCount->nPaints;
+    else if (message == WM_NCDESTROY)
+        CountedWindows().erase(hWnd);
+    return CallWindowProcW(counted.pfnOriginal, hWnd, message, wParam, lParam);
+}
+
+std::function<void()>& Callback() {
+    static std::function<void()> fn;
+    return fn;
+}
+UINT_PTR g_nCallTimer = 0;
+
+void CALLBACK CallTimerProc(HWND, UINT, UINT_PTR, DWORD) {
+    if (Callback())
+        Callback()();
+}
+
+} // namespace
+
+bool PumpUntil(const std::function<bool()>& pred, unsigned ms, int* pExitCode) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        if (!w32::PumpMessages(pExitCode))
+            return false;
+        if (pred())
+            return true;
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            return false;
+        w32::WaitForMessages(static_cast<std::uint32_t>(left.count()));
+    }
+}
+
+void PressKey(w32::Handle hWnd, unsigned nVirtKey, unsigned modifiers) {
+    SetHeldModifiers(modifiers);
+    const bool bSystem = (modifiers & w32::ALT_DOWN) && !(modifiers & w32::CONTROL_DOWN);
+    LPARAM lParam = 1 | (static_cast<LPARAM>(MapVirtualKeyW(nVirtKey, MAPVK_VK_TO_VSC)) << 16);
+    if (modifiers & w32::ALT_DOWN)
+        lParam |= 0x20000000;
+    PostMessageW(static_cast<HWND>(hWnd), bSystem ? WM_SYSKEYDOWN : WM_KEYDOWN, nVirtKey, lParam);
+    // Held while the loop handles it. A key that ends the program leaves the quit for the
+    // loop that runs next.
+    int nExitCode = 0;
+    if (!w32::PumpMessages(&nExitCode))
+        PostQuitMessage(nExitCode);
+    SetHeldModifiers(0);
+}
+
+std::vector<MenuEntry> MenuOf(w32::Handle hFrame) {
+    std::vector<MenuEntry> entries;
+    HMENU hBar = GetMenu(static_cast<HWND>(hFrame));
+    auto text = [](HMENU hMenu, int i) {
+        wchar_t sz[256] = {};
+        GetMenuStringW(hMenu, static_cast<UINT>(i), sz, 256, MF_BYPOSITION);
+        return Narrow(sz);
+    };
+    for (int i = 0, n = hBar ? GetMenuItemCount(hBar) : 0; i < n; ++i) {
+        entries.push_back({text(hBar, i), 0, 0});
+        HMENU hPopup = GetSubMenu(hBar, i);
+        for (int j = 0, m = hPopup ? GetMenuItemCount(hPopup) : 0; j < m; ++j)
+            entries.push_back({text(hPopup, j), GetMenuItemID(hPopup, j), 1});
+    }
+    return entries;
+}
+
+std::string WindowText(w32::Handle hWnd) {
+    wchar_t sz[256] = {};
+    GetWindowTextW(static_cast<HWND>(hWnd), sz, 256);
+    return Narrow(sz);
+}
+
+std::vector<std::string> ChildTexts(w32::Handle hWnd) {
+    std::vector<std::string> texts;
+    for (HWND h = GetWindow(GetWindow(static_cast<HWND>(hWnd), GW_CHILD), GW_HWNDFIRST); h;
+         h = GetWindow(h, GW_HWNDNEXT))
+        texts.push_back(WindowText(h));
+    return texts;
+}
+
+std::uint32_t StyleOf(w32::Handle hWnd) {
+    return static_cast<std::uint32_t>(GetWindowLongW(static_cast<HWND>(hWnd), GWL_STYLE));
+}
+
+bool IsEnabled(w32::Handle hWnd) {
+    return IsWindowEnabled(static_cast<HWND>(hWnd)) != FALSE;
+}
+
+w32::Handle FindDialog() {
+    HWND hFound = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM lParam) -> BOOL {
+            wchar_t szClass[16] = {};
+            GetClassNameW(h, szClass, 16);
+            if (IsWindowVisible(h) && lstrcmpW(szClass, L"#32770") == 0) {
+                *reinterpret_cast<HWND*>(lParam) = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&hFound));
+    return hFound;
+}
+
+void ClickButton(w32::Handle hDialog, int nID) {
+    SendMessageW(GetDlgItem(static_cast<HWND>(hDialog), nID), BM_CLICK, 0, 0);
+}
+
+void PostCommand(w32::Handle hWnd, unsigned nID) {
+    PostMessageW(static_cast<HWND>(hWnd), WM_COMMAND, nID, 0);
+}
+
+void CountMessages(w32::Handle hWnd, MessageCount* pCount) {
+    HWND h = static_cast<HWND>(hWnd);
+    auto pfnOriginal = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC));
+    CountedWindows()[h] = Counted{pfnOriginal, pCount};
+    SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc));
+}
+
+void CallEvery(unsigned ms, std::function<void()> fn) {
+    Callback() = std::move(fn);
+    g_nCallTimer = SetTimer(nullptr, 0, ms, CallTimerProc);
+}
+
+void StopCalling() {
+    KillTimer(nullptr, g_nCallTimer);
+    Callback() = nullptr;
+}
+
+int RunProgram(const std::string& strExe, const std::string& strFolder, unsigned ms, std::string* pStdErr) {
+    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    HANDLE hRead = nullptr;
+    HANDLE hWrite = nullptr;
+    if (!CreatePipe(&hRead, &hWrite, &sa, 0))
+        return -1;
+    SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdOutput = hWrite;
+    si.hStdError = hWrite;
+    PROCESS_INFORMATION pi{};
+    std::wstring strCommand = L"\"" + Widen(strExe) + L"\"";
+    const std::wstring strDir = Widen(strFolder);
+    const BOOL bStarted = CreateProcessW(nullptr, strCommand.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                         strDir.c_str(), &si, &pi);
+    CloseHandle(hWrite);
+    if (!bStarted) {
+        CloseHandle(hRead);
+        return -1;
+    }
+    // The few lines it writes fit in the pipe, so waiting for its end first cannot block it.
+    DWORD dwExit = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(pi.hProcess, ms) == WAIT_OBJECT_0)
+        GetExitCodeProcess(pi.hProcess, &dwExit);
+    else
+        TerminateProcess(pi.hProcess, 99);
+    // The pipe ends with the program: nothing else holds its writing end.
+    std::string out;
+    char buffer[4096];
+    DWORD nRead = 0;
+    while (ReadFile(hRead, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0)
+        out.append(buffer, nRead);
+    CloseHandle(hRead);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    if (pStdErr)
+        *pStdErr = out;
+    return static_cast<int>(dwExit);
+}
+
+} // namespace probe
