@@ -1,5 +1,6 @@
 // The program's entry on the Qt desktop: the Qt application, the Qt backend, then the
 // application object's start-up, message loop and end.
+#include "qt_signals.h"
 #include "qt_window_system.h"
 
 #include "platform/backend_main.h"
@@ -16,6 +17,7 @@ int AfxBackendMain(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QtWindowSystem system;
     system.Install();
+    AfxQtCloseOnSignals();
     const int nStatus = AfxWinMain([&system] { return system.Run(); });
     // Widgets of destroyed windows still waiting for the event loop go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
