@@ -29,6 +29,7 @@ BOOL CDrillApp::InitInstance() {
     try {
         pFrame = new CMainFrame;
         m_pMainWnd = pFrame;
+        pFrame->UsePictures(m_pictures);
         // A refused frame destroys and deletes itself and the layer forgets it as main window.
         if (!pFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, nullptr))
             return FALSE;

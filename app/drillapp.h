@@ -2,6 +2,8 @@
 // about box; every other command falls through to the framework's application.
 #pragma once
 
+#include "asset_folder.h"
+
 #include "platform/winapp.h"
 
 class CDrillApp : public CWinApp {
@@ -19,4 +21,10 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
 
     void OnAppAbout();
+
+    // Where the main frame's view reads its pictures; the current folder unless set.
+    void SetPictureSearch(AssetSearch search) { m_pictures = std::move(search); }
+
+private:
+    AssetSearch m_pictures;
 };

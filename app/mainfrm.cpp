@@ -46,10 +46,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (!m_wndView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{0, 0, 0, 0}, this,
                           AFX_IDW_PANE_FIRST, nullptr)) {
         // The view has said which pictures failed; this is the last moment it exists.
-        WriteLoadFailures(std::cerr, m_wndView.GetLoadFailures());
+        WriteLoadFailures(std::cerr, m_wndView.GetLoadFailures(), m_pictures);
         return -1;
     }
     return 0;
+}
+
+void CMainFrame::UsePictures(const AssetSearch& search) {
+    m_pictures = search;
+    m_wndView.SetAssetDirectory(search.folder.string());
 }
 
 void CMainFrame::OnSetFocus(CWnd* /*pOldWnd*/) {

@@ -3,6 +3,8 @@
 // offer of every command.
 #pragma once
 
+#include "asset_folder.h"
+
 #include "game/game_view.h"
 #include "platform/framewnd.h"
 #include "platform/runtime_class.h"
@@ -18,9 +20,16 @@ public:
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
+    // The folder the view reads its pictures from, and how it was found (for the error
+    // message when they cannot be used). The current folder unless set before LoadFrame.
+    void UsePictures(const AssetSearch& search);
+
     CGameView m_wndView;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnSetFocus(CWnd* pOldWnd) override;
+
+private:
+    AssetSearch m_pictures;
 };
