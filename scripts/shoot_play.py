@@ -13,6 +13,7 @@ from PIL import Image
 
 LETTER_X, LETTER_Y = 88, 16
 PLAY_SECONDS = 60
+ABOUT_TITLE = "^ﾊﾞｰｼﾞｮﾝ情報$"
 
 
 def run(*args):
@@ -34,10 +35,31 @@ def wait_for(what, test, timeout):
     sys.exit(f"gave up waiting for {what}")
 
 
-def window_id():
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Morvane$"],
+def window_id(name="^Morvane$"):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
                            capture_output=True, text=True).stdout.split()
     return found[0] if found else None
+
+
+def frame_extents(wid):
+    """The window manager's decorations, once it has framed the window: left, right, top, bottom."""
+    extents = subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"], capture_output=True, text=True).stdout
+    if "=" not in extents:
+        return None
+    return tuple(int(v) for v in extents.split("=")[1].split(","))
+
+
+def settled():
+    """The screen once two looks a tenth of a second apart agree (a window has painted)."""
+    last = [screen()]
+
+    def same():
+        time.sleep(0.1)
+        now = screen()
+        agree = now.tobytes() == last[0].tobytes()
+        last[0] = now
+        return now if agree else None
+    return wait_for("the screen to settle", same, 10)
 
 
 def window_box(wid):
@@ -45,8 +67,7 @@ def window_box(wid):
     info = run("xwininfo", "-id", wid)
     get = lambda key: int(next(l for l in info.splitlines() if key in l).split(":")[1])
     x, y, w, h = get("Absolute upper-left X"), get("Absolute upper-left Y"), get("Width"), get("Height")
-    extents = run("xprop", "-id", wid, "_NET_FRAME_EXTENTS")
-    left, right, top, bottom = (int(v) for v in extents.split("=")[1].split(","))
+    left, right, top, bottom = wait_for("the window's frame", lambda: frame_extents(wid), 30)
     return x - left, y - top, x + w + right, y + h + bottom
 
 
@@ -99,18 +120,23 @@ def main():
 
     # The help menu by its mnemonic, its item by its own, the about box, and OK by Enter;
     # then F must reach the game: the view has the focus back.
+    before = screen().crop(box)
     run("xdotool", "key", "--window", wid, "alt+h")
-    time.sleep(0.7)
-    save(screen(), box, out / "1-menu.png")
+    wait_for("the help menu", lambda: screen().crop(box) != before, 10)
+    save(settled(), box, out / "1-menu.png")
     run("xdotool", "key", "a")
-    time.sleep(1.0)
-    save(screen(), box, out / "1-about.png")
+    about_box = window_box(wait_for("the about box", lambda: window_id(ABOUT_TITLE), 10))
+    save(settled(), about_box, out / "1-about.png")
     run("xdotool", "key", "Return")
-    time.sleep(0.7)
+    wait_for("the about box to close", lambda: window_id(ABOUT_TITLE) is None, 10)
 
     run("xdotool", "key", "--window", wid, "f")
+    wait_for("the game to start", lambda: not shows(screen(), view, title), 10)
     started, pressed, missed = None, 0, False
+    deadline = time.time() + 30  # the frame wipe and the intro come before the first letter
     while not started or time.time() - started < PLAY_SECONDS + 0.5:
+        if not started and time.time() > deadline:
+            sys.exit("gave up waiting for the first letter")
         img = screen()
         ch = read_letter(img, view, letters)
         if ch:
