@@ -1,5 +1,6 @@
 #include "qt_keys.h"
 
+#include <QChar>
 #include <QGuiApplication>
 
 #include <array>
@@ -60,6 +61,16 @@ template <typename Key, std::size_t N> UINT Lookup(const std::pair<Key, UINT> (&
     return 0;
 }
 
+constexpr bool IsLetterKey(UINT vk) {
+    return vk >= 'A' && vk <= 'Z';
+}
+
+// Whether a Qt key is a letter of a script other than Latin A to Z (Cyrillic, Greek, or an
+// accented Latin letter): Qt names such keys by their character.
+bool IsOtherLetter(int nQtKey) {
+    return nQtKey > 0 && nQtKey < 0x110000 && QChar::isLetter(static_cast<char32_t>(nQtKey));
+}
+
 } // namespace
 
 UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers modifiers,
@@ -67,8 +78,11 @@ UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers
     if (nQtKey >= Qt::Key_A && nQtKey <= Qt::Key_Z)
         return static_cast<UINT>('A' + (nQtKey - Qt::Key_A));
     const bool bKeypad = modifiers.testFlag(Qt::KeypadModifier);
+    // Other keys go by their US position, except that a key typing punctuation is never a
+    // letter (AZERTY's "," sits where US has M).
     if (bXkbScanCodes && !bKeypad)
-        if (const UINT vk = Lookup(US_POSITIONS, nNativeScanCode))
+        if (const UINT vk = Lookup(US_POSITIONS, nNativeScanCode);
+            vk && (!IsLetterKey(vk) || IsOtherLetter(nQtKey)))
             return vk;
     if (nQtKey >= Qt::Key_0 && nQtKey <= Qt::Key_9)
         return static_cast<UINT>((bKeypad ? VK_NUMPAD0 : '0') + (nQtKey - Qt::Key_0));

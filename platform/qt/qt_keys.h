@@ -7,10 +7,11 @@
 #include <QtCore/qglobal.h>
 #include <QtCore/qnamespace.h>
 
-// The virtual-key code of a key, or 0 for a key the layer does not know. Letters come from
-// the layout when it gives a Latin letter (so Shift and Caps Lock do not matter); on other
-// layouts, from the key's position on a US keyboard, read from its X keyboard scan code
-// (bXkbScanCodes: the platform reports those), as the Windows system does.
+// The virtual-key code of a key, or 0 for a key the layer does not know. As on Windows, a
+// key that types a Latin letter is that letter (so Shift and Caps Lock do not matter, and a
+// German keyboard's Y is Y); a key that types a letter of another script is the letter at
+// its place on a US keyboard, read from its X keyboard scan code (bXkbScanCodes: the
+// platform reports those); a key that types punctuation or a digit is never a letter.
 UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers modifiers,
                       bool bXkbScanCodes);
 

@@ -28,10 +28,23 @@ void QtKeysTest::virtualKeys_data() {
     QTest::newRow("a") << int(Qt::Key_A) << 38u << none << true << uint('A');
     QTest::newRow("Ctrl+c") << int(Qt::Key_C) << 54u << Qt::KeyboardModifiers(Qt::ControlModifier) << true
                             << uint('C');
-    // A Latin layout wins over the position: AZERTY's A sits where a US keyboard has Q.
-    QTest::newRow("AZERTY A") << int(Qt::Key_A) << 24u << none << true << uint('A');
-    // Non-Latin layouts: the letter at that position on a US keyboard.
-    QTest::newRow("Cyrillic ef") << 0x0424 << 38u << none << true << uint('A');
+    // Layouts, as X reports their keys: a Latin letter wins over the position; letters of
+    // other scripts go by US position; punctuation is never a letter.
+    QTest::newRow("US Z") << int(Qt::Key_Z) << 52u << none << true << uint('Z');
+    QTest::newRow("US comma") << int(Qt::Key_Comma) << 59u << none << true << VK_OEM_COMMA;
+    QTest::newRow("German Y, where US has Z") << int(Qt::Key_Y) << 52u << none << true << uint('Y');
+    QTest::newRow("German o-umlaut") << int(Qt::Key_Odiaeresis) << 47u << none << true << VK_OEM_1;
+    QTest::newRow("French A, where US has Q") << int(Qt::Key_A) << 24u << none << true << uint('A');
+    QTest::newRow("French M, where US has ;") << int(Qt::Key_M) << 47u << none << true << uint('M');
+    QTest::newRow("French comma, where US has M")
+        << int(Qt::Key_Comma) << 58u << none << true << VK_OEM_COMMA;
+    QTest::newRow("French Shift+comma")
+        << int(Qt::Key_Question) << 58u << Qt::KeyboardModifiers(Qt::ShiftModifier) << true << 0u;
+    QTest::newRow("French e-acute, where US has 2")
+        << int(Qt::Key_Eacute) << 11u << none << true << uint('2');
+    QTest::newRow("Russian ef") << 0x0424 << 38u << none << true << uint('A');
+    QTest::newRow("Russian ya, where US has Z") << 0x042F << 52u << none << true << uint('Z');
+    QTest::newRow("Russian yu, where US has .") << 0x042E << 60u << none << true << VK_OEM_PERIOD;
     QTest::newRow("Greek phi") << 0x03A6 << 41u << none << true << uint('F');
     QTest::newRow("non-Latin, no scan codes") << 0x0424 << 38u << none << false << 0u;
     // Digits and the shifted symbols on them.
