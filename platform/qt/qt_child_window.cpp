@@ -26,7 +26,7 @@ QtChildWidget::QtChildWidget(QWidget* pParent, QColor background)
 
 void QtChildWidget::paintEvent(QPaintEvent* /*pEvent*/) {
     QPainter painter(this);
-    QtPaintTarget target(painter, m_image, devicePixelRatioF());
+    QtPaintTarget target(painter, m_image, size(), devicePixelRatioF());
     CWnd* pWnd = Wnd();
     if (QtWndPeer* pPeer = Peer(); pWnd && pPeer) {
         pPeer->BeginPaint(&target);
@@ -34,8 +34,7 @@ void QtChildWidget::paintEvent(QPaintEvent* /*pEvent*/) {
         if (QtWndPeer* pStill = Peer())
             pStill->EndPaint();
     }
-    for (const QRect& rc : QRegion(rect()) - target.Covered())
-        painter.fillRect(rc, m_background);
+    target.FillRest(m_background);
 }
 
 bool QtChildWidget::focusNextPrevChild(bool /*bNext*/) {

@@ -37,7 +37,7 @@ set(LAYERS
     "platform/web: game app qt windows"
     "app: backend qt windows emscripten"
     "tools: qt windows emscripten"
-    "bench: qt windows emscripten"
+    "bench/*: qt windows emscripten"
     "fuzz: qt windows emscripten"
     "tests/surface: qt windows emscripten"
     "tests/game: qt windows emscripten"

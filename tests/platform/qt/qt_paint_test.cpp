@@ -1,5 +1,5 @@
 // Painting with Qt: the pixel copy, whole-factor scaling, and what a window shows on a
-// screen of two device pixels per pixel (this test runs with QT_SCALE_FACTOR=2).
+// denser screen (this test runs with QT_SCALE_FACTOR=2 and again with 1.5).
 #include "qt_test_windows.h"
 
 #include "platform/qt/qt_paint.h"
@@ -19,7 +19,7 @@ private slots:
     void wholeScale_data();
     void wholeScale();
     void blocksBecomeTopDownImagesWithEveryColourKept();
-    void aDenserScreenShowsEveryPixelAsACrispSquare();
+    void aDenserScreenShowsEveryPixelAsACrispSquareCentredOnBlack();
 };
 
 void QtPaintTest::wholeScale_data() {
@@ -62,7 +62,7 @@ void QtPaintTest::blocksBecomeTopDownImagesWithEveryColourKept() {
     QCOMPARE(image.constBits(), pBefore);
 }
 
-void QtPaintTest::aDenserScreenShowsEveryPixelAsACrispSquare() {
+void QtPaintTest::aDenserScreenShowsEveryPixelAsACrispSquareCentredOnBlack() {
     QtWindowSystem system;
     system.Install();
     AfxSetResourceHandle(&MODULE);
@@ -74,7 +74,11 @@ void QtPaintTest::aDenserScreenShowsEveryPixelAsACrispSquare() {
     QVERIFY(pFrame->LoadFrame(ID_FRAME, WS_OVERLAPPEDWINDOW));
     pFrame->ShowWindow(SW_SHOW);
     QWidget* pPane = WidgetOf(pFrame->m_wndPane);
-    QCOMPARE(pPane->devicePixelRatioF(), 2.0);
+    const qreal ratio = pPane->devicePixelRatioF();
+    QVERIFY(ratio == 2.0 || ratio == 1.5);
+    // Two device pixels per pixel fill the window; at 1.5 the picture stays at one, centred.
+    const int nScale = ratio == 2.0 ? 2 : 1;
+    const QPoint origin = ratio == 2.0 ? QPoint(0, 0) : QPoint(CLIENT_W / 4, CLIENT_H / 4);
 
     Surface picture;
     QVERIFY(picture.Create(CLIENT_W, CLIENT_H));
@@ -82,20 +86,20 @@ void QtPaintTest::aDenserScreenShowsEveryPixelAsACrispSquare() {
         for (int x = 0; x < CLIENT_W; ++x) {
             std::uint8_t* p = picture.PixelAt(x, y);
             p[0] = static_cast<std::uint8_t>((x * 7) ^ y);
-            p[1] = static_cast<std::uint8_t>(y);
+            p[1] = static_cast<std::uint8_t>(y | 1); // never black, unlike the margin
             p[2] = static_cast<std::uint8_t>(x);
         }
     pFrame->m_wndPane.pPicture = &picture;
     const QImage image = pPane->grab().toImage();
-    QCOMPARE(image.size(), QSize(2 * CLIENT_W, 2 * CLIENT_H));
-    for (int y = 0; y < CLIENT_H; ++y)
-        for (int x = 0; x < CLIENT_W; ++x) {
-            const QRgb expected = qRgb(x & 0xFF, y, ((x * 7) ^ y) & 0xFF);
-            for (int dy = 0; dy < 2; ++dy)
-                for (int dx = 0; dx < 2; ++dx)
-                    if (image.pixel(2 * x + dx, 2 * y + dy) != expected)
-                        QFAIL(qPrintable(
-                            QStringLiteral("pixel %1,%2 part %3,%4").arg(x).arg(y).arg(dx).arg(dy)));
+    QCOMPARE(image.size(), QSize(CLIENT_W, CLIENT_H) * ratio);
+    for (int dy = 0; dy < image.height(); ++dy)
+        for (int dx = 0; dx < image.width(); ++dx) {
+            const int x = (dx - origin.x()) / nScale;
+            const int y = (dy - origin.y()) / nScale;
+            const bool bInside = dx >= origin.x() && dy >= origin.y() && x < CLIENT_W && y < CLIENT_H;
+            const QRgb expected = bInside ? qRgb(x & 0xFF, y | 1, ((x * 7) ^ y) & 0xFF) : qRgb(0, 0, 0);
+            if (image.pixel(dx, dy) != expected)
+                QFAIL(qPrintable(QStringLiteral("device pixel %1,%2").arg(dx).arg(dy)));
         }
     pFrame->DestroyWindow();
     QVERIFY(bDeleted);
