@@ -4,18 +4,28 @@
 
 #include "platform/wnd.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace {
 // Bit 29 of a key message's lParam: Alt was down.
 constexpr LPARAM ALT_CONTEXT_BIT = 0x20000000;
 
-void OpenMenuBar(QWidget* pWidget) {
+// F10 puts the menu bar under the keyboard with its first title highlighted and no popup
+// open. Qt's menu bar has no call for that; it is where a popup closed with Esc leaves it.
+void EnterMenuMode(QWidget* pWidget) {
     auto* pMain = qobject_cast<QMainWindow*>(pWidget->window());
     QMenuBar* pBar = pMain ? pMain->menuBar() : nullptr;
-    if (pBar && !pBar->actions().isEmpty())
-        pBar->setActiveAction(pBar->actions().first());
+    if (!pBar || pBar->actions().isEmpty() || pBar->activeAction())
+        return;
+    QAction* pFirst = pBar->actions().first();
+    pBar->setActiveAction(pFirst);
+    if (QMenu* pMenu = pFirst->menu(); pMenu && pMenu->isVisible()) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(pMenu, &escape);
+    }
 }
 } // namespace
 
@@ -46,7 +56,7 @@ void QtWndHost::DeliverKeyPress(QWidget* pWidget, QKeyEvent* pEvent) {
         lParam |= ALT_CONTEXT_BIT;
     const BOOL bUsedUp = AfxDispatchKeyMessage(pWnd, message, nVirtKey, lParam, modifiers);
     if (!bUsedUp && message == WM_SYSKEYDOWN && nVirtKey == VK_F10 && modifiers == 0 && m_pWnd)
-        OpenMenuBar(pWidget);
+        EnterMenuMode(pWidget);
 }
 
 void QtWndHost::DeliverFocusIn() {

@@ -40,7 +40,8 @@ public:
 protected:
     // Delivers a tick of a live timer as WM_TIMER; false for any other timer event.
     bool DeliverTimer(QTimerEvent* pEvent);
-    // A key-down through the layer's dispatch (accelerators first). F10 then opens the menu bar.
+    // A key-down through the layer's dispatch (accelerators first). F10 then puts the menu
+    // bar under the keyboard.
     void DeliverKeyPress(QWidget* pWidget, QKeyEvent* pEvent);
     void DeliverFocusIn();
 

@@ -60,6 +60,7 @@ private slots:
     void theAboutBoxIsModalWhileTheGameGoesOn();
     void fOnTheTitleStartsAGameAndExitEndsIt();
     void jOnTheTitleEndsTheProgramWithStatusZero();
+    void menuModeShowsTheFirstTitleUntilEscOrAClick();
     void aMissingPictureEndsTheProgramWithStatusOneAndAMessage();
 
 private:
@@ -213,6 +214,43 @@ void QtShellTest::jOnTheTitleEndsTheProgramWithStatusZero() {
     QVERIFY(bPressed);
     QCOMPARE(nStatus, 0);
     QCOMPARE(m_pApp->m_pMainWnd, nullptr);
+}
+
+void QtShellTest::menuModeShowsTheFirstTitleUntilEscOrAClick() {
+    QVERIFY(m_pApp->InitInstance());
+    QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
+    QTRY_COMPARE(QApplication::focusWidget(), ViewWidget());
+    QMenuBar* pBar = FrameWidget()->menuBar();
+    QAction* pFirst = pBar->actions()[0];
+    const QRect title = pBar->actionGeometry(pFirst);
+    const QImage plain = pBar->grab(title).toImage();
+    const auto tapAlt = [this] {
+        QTest::keyPress(ViewWidget(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(ViewWidget(), Qt::Key_Alt, Qt::NoModifier);
+    };
+    const auto inMenuMode = [&] {
+        return pBar->activeAction() == pFirst && !QApplication::activePopupWidget() &&
+               pBar->grab(title).toImage() != plain;
+    };
+
+    const auto leftMenuMode = [&] {
+        return !pBar->activeAction() && QApplication::focusWidget() == ViewWidget();
+    };
+
+    tapAlt();
+    QVERIFY(inMenuMode());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(leftMenuMode());
+
+    tapAlt();
+    QVERIFY(inMenuMode());
+    QTest::mouseClick(ViewWidget(), Qt::LeftButton);
+    QVERIFY(leftMenuMode());
+
+    QTest::keyClick(ViewWidget(), Qt::Key_F10);
+    QVERIFY(inMenuMode());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(leftMenuMode());
 }
 
 void QtShellTest::aMissingPictureEndsTheProgramWithStatusOneAndAMessage() {

@@ -84,11 +84,12 @@ void QtWindowTest::altCombinationsAndF10GoToTheMenuBar() {
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QTRY_VERIFY(!QApplication::activePopupWidget());
 
+    // F10 puts the bar under the keyboard, its first title chosen, no popup open.
     QTest::keyClick(pPane, Qt::Key_F10);
-    QTRY_VERIFY(QApplication::activePopupWidget());
     QCOMPARE(FrameWidget()->menuBar()->activeAction(), FrameWidget()->menuBar()->actions().first());
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
-    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(!QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(FrameWidget()->menuBar()->activeAction(), nullptr);
 
     QTest::keyClick(pPane, Qt::Key_J, Qt::AltModifier); // no such mnemonic: still not the pane's
     QVERIFY(m_log.empty());
