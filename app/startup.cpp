@@ -5,6 +5,7 @@
 #include "drillapp.h"
 
 #include "game/picture_files.h"
+#include "platform/window_scale.h"
 
 StartRequest PrepareStart(int argc, const char* const* argv, CDrillApp& app, std::ostream& out,
                           std::ostream& err) {
@@ -27,7 +28,7 @@ StartRequest PrepareStart(int argc, const char* const* argv, CDrillApp& app, std
         break;
     }
     app.SetPictureSearch(FindAssets(folders, PictureFileNames()));
+    AfxSetWindowScale(cmd.nScale);
     start.bRun = true;
-    start.nScale = cmd.nScale;
     return start;
 }

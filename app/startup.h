@@ -1,6 +1,7 @@
 // What the program does before any window: --help and --version print and end, a bad
 // command line ends with a one-line error and status 2; otherwise the application is told
-// which folder its pictures are in and the program goes on, with the window's scale.
+// which folder its pictures are in, the window layer the scale of its windows, and the
+// program goes on.
 #pragma once
 
 #include <ostream>
@@ -10,7 +11,6 @@ class CDrillApp;
 struct StartRequest {
     bool bRun = false; // false: end now with nStatus
     int nStatus = 0;
-    int nScale = 1; // whole factor for the window's picture
 };
 
 StartRequest PrepareStart(int argc, const char* const* argv, CDrillApp& app, std::ostream& out,

@@ -256,6 +256,10 @@ void QtShellTest::menuModeShowsTheFirstTitleUntilEscOrAClick() {
 void QtShellTest::aMissingPictureEndsTheProgramWithStatusOneAndAMessage() {
     std::filesystem::remove(m_pDir->Path() / "Q.bmp");
     std::filesystem::remove(m_pDir->Path() / "sprite.bmp");
+    // A copy of the program with no data folder beside it: the current folder is the fullest.
+    const std::filesystem::path copy = m_pDir->Path() / "bin" / "morvane";
+    std::filesystem::create_directories(copy.parent_path());
+    std::filesystem::copy_file(MORVANE_EXECUTABLE, copy);
     QProcess program;
     program.setWorkingDirectory(QString::fromStdString(m_pDir->Path().string()));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -266,15 +270,19 @@ void QtShellTest::aMissingPictureEndsTheProgramWithStatusOneAndAMessage() {
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.string()));
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(MORVANE_EXECUTABLE), QStringList{});
+    program.start(QString::fromStdString(copy.string()), QStringList{});
     QVERIFY(program.waitForFinished(120000)); // it ends by itself: there is no window to close
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 1);
     const QStringList lines =
         QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 2);
-    QVERIFY2(lines[0].startsWith(QStringLiteral("morvane: sprite.bmp: ")), qPrintable(lines[0]));
-    QVERIFY2(lines[1].startsWith(QStringLiteral("morvane: Q.bmp: ")), qPrintable(lines[1]));
+    QCOMPARE(lines.size(), 3);
+    const QString dataFolder = QString::fromStdString((m_pDir->Path() / "share" / "morvane").string());
+    QVERIFY2(lines[0].startsWith(QStringLiteral("morvane: no folder holds every picture; looked in ")) &&
+                 lines[0].endsWith(QStringLiteral(", ") + dataFolder),
+             qPrintable(lines[0]));
+    QVERIFY2(lines[1].startsWith(QStringLiteral("morvane: sprite.bmp: ")), qPrintable(lines[1]));
+    QVERIFY2(lines[2].startsWith(QStringLiteral("morvane: Q.bmp: ")), qPrintable(lines[2]));
     QVERIFY(program.readAllStandardOutput().isEmpty());
 }
 

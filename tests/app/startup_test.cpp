@@ -6,6 +6,7 @@
 #include "app/load_report.h"
 #include "app/startup.h"
 #include "game/picture_files.h"
+#include "platform/window_scale.h"
 #include "testkit/game_assets.h"
 
 #include <sstream>
@@ -89,7 +90,8 @@ TEST(StartupTest, HelpVersionAndABadOptionEndWithTheirStatus) {
 
     const Started run = Start(app, {"--scale", "2"});
     EXPECT_TRUE(run.start.bRun);
-    EXPECT_EQ(run.start.nScale, 2);
+    EXPECT_EQ(AfxGetWindowScale(), 2);
+    AfxSetWindowScale(1);
     EXPECT_TRUE(run.strOut.empty() && run.strErr.empty());
 }
 
