@@ -2,6 +2,7 @@
 """Draws every picture Morvane ships and writes them as 24-bit BMP files.
 
 Usage: /usr/bin/python3 tools/make_assets.py [ASSETS_DIR] [--icon PATH]
+       /usr/bin/python3 tools/make_assets.py --app-icons DIR   (only the desktop icons)
 
 The game composes each screen in software from these pictures, copying most
 of them "keyed": a source pixel that is exactly (0, 0, 0) is skipped. So
@@ -836,16 +837,36 @@ def build_all():
     return files, icon
 
 
+# The desktop's icon theme sizes; 16 is the hand-placed icon, the rest the large drawing.
+APP_ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+APP_ICON_NAME = "io.github.morvane.Morvane.png"
+
+
+def write_app_icons(root):
+    """The program icon as PNGs in an icon theme's layout: root/NxN/apps/<id>.png."""
+    for size in APP_ICON_SIZES:
+        im = make_icon16() if size == 16 else make_icon(size)
+        folder = os.path.join(root, f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        # No time stamp or other text chunk, so the files are the same on every run.
+        im.save(os.path.join(folder, APP_ICON_NAME), optimize=True)
+    print(f"wrote {len(APP_ICON_SIZES)} desktop icons to {root}")
+
+
 def main(argv):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     ap = argparse.ArgumentParser(description="Draws Morvane's pictures and icon.")
     ap.add_argument("assets", nargs="?", default=os.path.join(repo, "assets"), help="output folder for the BMPs")
     ap.add_argument("--icon", default=os.path.join(repo, "app", "morvane.ico"), help="where to write the icon")
+    ap.add_argument("--app-icons", metavar="DIR", help="write only the desktop icons, under DIR")
     args = ap.parse_args(argv)
 
     for path in (BOLD, COND):
         if not os.path.exists(path):
             sys.exit(f"missing font {path}: install the fonts-dejavu-core package")
+    if args.app_icons:
+        write_app_icons(args.app_icons)
+        return
     files, icon = build_all()
     os.makedirs(args.assets, exist_ok=True)
     for name, im in files.items():
