@@ -15,10 +15,10 @@ struct Desk {
         testkit::WriteGameAssets(dir.Path());
         system.Install();
     }
-    // A view on its title screen, with the synthetic pictures or the shipped ones.
-    std::unique_ptr<CGameView> TitleView(bool bShipped = false) {
+    // A view on its title screen.
+    std::unique_ptr<CGameView> TitleView() {
         auto view = std::make_unique<CGameView>(random);
-        view->SetAssetDirectory(bShipped ? MORVANE_ASSETS_DIR : dir.Path().string());
+        view->SetAssetDirectory(dir.Path().string());
         if (!view->CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, 320, 240, nullptr,
                             AFX_IDW_PANE_FIRST))
             return nullptr;
@@ -62,13 +62,11 @@ void BM_WholeGame(benchmark::State& state) {
 }
 BENCHMARK(BM_WholeGame)->Arg(0)->Arg(1)->ArgName("paint")->Unit(benchmark::kMillisecond);
 
-// range(0): the shipped pictures, whose letters are mostly transparent, instead of the
-// synthetic ones.
 void BM_DrawPlayScreen(benchmark::State& state) {
     Desk desk;
-    auto view = desk.TitleView(state.range(0) != 0);
+    auto view = desk.TitleView();
     if (!view) {
-        state.SkipWithError("the pictures did not load");
+        state.SkipWithError("the synthetic pictures did not load");
         return;
     }
     GameViewTestAccess access(*view);
@@ -80,7 +78,7 @@ void BM_DrawPlayScreen(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_DrawPlayScreen)->Arg(0)->Arg(1)->ArgName("shipped")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawPlayScreen)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

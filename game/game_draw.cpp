@@ -12,31 +12,26 @@ int CGameView::TimeBarWidth(DWORD dwTimeLeft) {
     return static_cast<int>(std::uint64_t{dwTimeLeft} * 427u / 100000u);
 }
 
-Surface& CGameView::Back() {
-    m_composed = ComposedScreen{};
-    return m_back;
-}
-
 void CGameView::DrawRegion(const SpriteRegion& region) {
-    Back().BlitKeyedRect(region.x, region.y, m_sprite, region.sx, region.sy, region.w, region.h);
+    m_back.BlitKeyedRect(region.x, region.y, m_sprite, region.sx, region.sy, region.w, region.h);
 }
 
 void CGameView::DrawDigit(int nDigit, int x, int y) {
-    Back().BlitKeyedRect(x, y, m_font, DIGIT_WIDTH * nDigit, 0, DIGIT_WIDTH, DIGIT_HEIGHT);
+    m_back.BlitKeyedRect(x, y, m_font, DIGIT_WIDTH * nDigit, 0, DIGIT_WIDTH, DIGIT_HEIGHT);
 }
 
 void CGameView::DrawFrame() {
-    Back().BlitKeyed(0, 0, m_frame);
+    m_back.BlitKeyed(0, 0, m_frame);
 }
 
 void CGameView::DrawLetter(int nLetter) {
-    Back().BlitKeyed(LETTER_X, LETTER_Y, m_letters[nLetter].m_image);
+    m_back.BlitKeyed(LETTER_X, LETTER_Y, m_letters[nLetter].m_image);
 }
 
 void CGameView::DrawGauge(int nWidth) {
     if (nWidth <= 0)
         return;
-    Back().BlitKeyedRect(SPRITE_GAUGE.x, SPRITE_GAUGE.y, m_sprite, SPRITE_GAUGE.sx, SPRITE_GAUGE.sy,
+    m_back.BlitKeyedRect(SPRITE_GAUGE.x, SPRITE_GAUGE.y, m_sprite, SPRITE_GAUGE.sx, SPRITE_GAUGE.sy,
                          std::min(nWidth, GAUGE_MAX), SPRITE_GAUGE.h);
 }
 
@@ -44,7 +39,7 @@ void CGameView::DrawTimeBar() {
     // Within a game the time left is 0 to 60000 and the width at most 256; the bound only
     // keeps the copy inside both surfaces should the time ever hold something else.
     const int nWidth = std::min(TimeBarWidth(m_dwTimeLeft), TIME_BAR_MAX_WIDTH);
-    Back().BlitKeyedRect(SPRITE_TIME_BAR.x, SPRITE_TIME_BAR.y, m_sprite, SPRITE_TIME_BAR.sx,
+    m_back.BlitKeyedRect(SPRITE_TIME_BAR.x, SPRITE_TIME_BAR.y, m_sprite, SPRITE_TIME_BAR.sx,
                          SPRITE_TIME_BAR.sy, nWidth, SPRITE_TIME_BAR.h);
 }
 

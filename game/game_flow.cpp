@@ -52,7 +52,7 @@ void CGameView::ShowTitle() {
     m_nTick = 0;
     m_nPhase = PHASE_TITLE;
     // Over the logo, not a cleared screen: where the title is black the logo shows.
-    Back().BlitKeyed(0, 0, m_title);
+    m_back.BlitKeyed(0, 0, m_title);
     InvalidateView();
 }
 
@@ -65,7 +65,7 @@ void CGameView::StartGame() {
     m_missDigits = {0, 0, 0, 0};
     m_hitDigits = {0, 0, 0, 0};
     m_nGauge = 0;
-    Back().Clear();
+    m_back.Clear();
     SetTimer(TIMER_FRAME_WIPE, PERIOD_ANIMATION, nullptr);
     InvalidateView();
 }
@@ -85,7 +85,7 @@ bool CGameView::StepWipe(const Surface& source, int nHoldLast) {
         return true;
     // Idle ticks first, then one pass of the wipe a tick, then the picture is held.
     if (t >= WIPE_FIRST_ROW && t <= WIPE_PASSES)
-        WipeRows(Back(), source, t);
+        WipeRows(m_back, source, t);
     m_nTick = t + 1;
     return false;
 }
@@ -110,21 +110,14 @@ void CGameView::OnFrameWipeTick() {
 void CGameView::OnIntroTick() {
     const int t = m_nTick;
     if (t <= INTRO_CAPTION_LAST) {
-        // Once the gauge is full, tick after tick composes the same screen.
-        const bool bCaption = t > INTRO_FILL_LAST;
-        const ComposedScreen screen{SCREEN_INTRO, m_nGauge,    LowDigitsValue(m_missDigits), 0,
-                                    bCaption,     m_dwTimeLeft};
-        if (!IsComposed(screen)) {
-            DrawFrame();
-            DrawGauge(m_nGauge);
-            DrawMissCount();
-            DrawTimeBar();
-            if (bCaption)
-                DrawIntroCaption();
-            m_composed = screen;
-        }
-        if (!bCaption)
+        DrawFrame();
+        DrawGauge(m_nGauge);
+        DrawMissCount();
+        DrawTimeBar();
+        if (t <= INTRO_FILL_LAST)
             m_nGauge = std::min(m_nGauge + GAUGE_FILL_STEP, GAUGE_MAX); // drawn before it grows
+        else
+            DrawIntroCaption();
         m_nTick = t + 1;
         InvalidateView();
         return;
@@ -157,7 +150,7 @@ void CGameView::OnStartCaptionTick() {
 
 void CGameView::OnRestartTick() {
     KillTimer(TIMER_RESTART);
-    Back().Clear();
+    m_back.Clear();
     InvalidateView();
     m_bPlaying = FALSE;
     m_bPaused = FALSE;

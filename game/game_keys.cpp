@@ -103,6 +103,6 @@ void CGameView::Resume() {
 
 void CGameView::QuitToLogo() {
     // The drain and clock timers keep ticking, idle, until the next game replaces them.
-    Back().Clear();
+    m_back.Clear();
     StartLogo();
 }

@@ -36,12 +36,8 @@ void CGameView::OnTimeUpTick() {
     const int t = m_nTick;
     m_nTick = t + 1;
     if (t < TIME_UP_TICKS) {
-        const ComposedScreen screen{SCREEN_TIME_UP, m_nGauge, LowDigitsValue(m_missDigits)};
-        if (!IsComposed(screen)) {
-            DrawResultBackdrop();
-            DrawTimeUpBanner();
-            m_composed = screen;
-        }
+        DrawResultBackdrop();
+        DrawTimeUpBanner();
         InvalidateView();
         return;
     }
@@ -55,14 +51,8 @@ void CGameView::OnResultTick() {
     const int t = m_nTick;
     m_nTick = t + 1;
     if (t < RESULT_TICKS) {
-        // The screen changes only when the next stage comes in.
-        const ComposedScreen screen{SCREEN_RESULT, m_nGauge, LowDigitsValue(m_missDigits), m_nRank,
-                                    ResultStage(m_nTick)};
-        if (!IsComposed(screen)) {
-            DrawResultBackdrop();
-            DrawResults();
-            m_composed = screen;
-        }
+        DrawResultBackdrop();
+        DrawResults();
         InvalidateView();
         return;
     }
@@ -75,23 +65,18 @@ void CGameView::OnResultTick() {
     InvalidateView();
 }
 
-int CGameView::ResultStage(int nTick) {
-    return (nTick > RESULT_MISSES_AFTER) + (nTick > RESULT_RANK_CAPTION_AFTER) + (nTick > RESULT_STAMP_AFTER);
-}
-
 void CGameView::DrawResults() {
-    // Stage 1 adds the miss count, 2 the rank caption, 3 the stamp.
-    const int nStage = ResultStage(m_nTick);
+    const int n = m_nTick;
     DrawRegion(SPRITE_MISS_CAPTION);
-    if (nStage >= 1) {
+    if (n > RESULT_MISSES_AFTER) {
         DrawDigit(m_missDigits[0], RESULT_COUNT_X + 2 * DIGIT_WIDTH, RESULT_COUNT_Y);
         DrawDigit(m_missDigits[1], RESULT_COUNT_X + DIGIT_WIDTH, RESULT_COUNT_Y);
         DrawDigit(m_missDigits[2], RESULT_COUNT_X, RESULT_COUNT_Y);
     }
-    if (nStage >= 2)
+    if (n > RESULT_RANK_CAPTION_AFTER)
         DrawRegion(SPRITE_RANK_CAPTION);
-    if (nStage >= 3)
-        Back().BlitKeyedRect(SPRITE_RANK_STAMP.x, SPRITE_RANK_STAMP.y, m_sprite,
+    if (n > RESULT_STAMP_AFTER)
+        m_back.BlitKeyedRect(SPRITE_RANK_STAMP.x, SPRITE_RANK_STAMP.y, m_sprite,
                              SPRITE_RANK_STAMP.w * m_nRank, SPRITE_RANK_STAMP.sy, SPRITE_RANK_STAMP.w,
                              SPRITE_RANK_STAMP.h);
 }

@@ -64,7 +64,7 @@ BOOL CGameView::LoadAssets() {
     m_loadFailures.clear();
 
     // Every one of the 32 operations is tried whatever the ones before it gave.
-    bool ok = Back().Create(SCREEN_WIDTH, SCREEN_HEIGHT);
+    bool ok = m_back.Create(SCREEN_WIDTH, SCREEN_HEIGHT);
     if (!ok)
         m_loadFailures.push_back({"back buffer", "out of memory"}); // its size is fixed: only memory can fail
     ok = LoadPicture(m_frame, "frame.bmp", RULE_FRAME) && ok;
@@ -115,7 +115,7 @@ void CGameView::OnDestroy() {
     m_title.Release();
     m_frame.Release();
     m_logo.Release();
-    Back().Release();
+    m_back.Release();
 }
 
 void CGameView::InvalidateView() {

@@ -139,9 +139,6 @@ private:
     // Asks for a paint of the whole view without erasing; the window shows the back buffer
     // when that paint comes, not here.
     void InvalidateView();
-    // The back buffer for drawing into. Every write goes through here, so that a screen
-    // remembered in m_composed is forgotten as soon as anything else is drawn.
-    Surface& Back();
     void DrawRegion(const SpriteRegion& region);
     void DrawDigit(int nDigit, int x, int y);
     int Score() const;
@@ -171,27 +168,6 @@ private:
     // quickly, the single drawing steps it checks by themselves, and the pictures.
     friend class GameViewTestAccess;
 
-    // A screen that the intro, time-up and result ticks compose again and again: which
-    // composition, and everything it is drawn from.
-    enum { SCREEN_NONE, SCREEN_INTRO, SCREEN_TIME_UP, SCREEN_RESULT };
-    struct ComposedScreen {
-        int nKind = SCREEN_NONE;
-        int nGauge = 0;
-        int nMisses = 0;
-        int nRank = 0;
-        int nStage = 0;
-        DWORD dwTimeLeft = 0;
-        friend bool operator==(const ComposedScreen&, const ComposedScreen&) = default;
-    };
-    // True when m_back holds exactly this screen, composed last with nothing drawn since.
-    // Keyed copies drawn a second time over their own result change no pixel, so a tick
-    // that would compose it again may leave the buffer as it is.
-    bool IsComposed(const ComposedScreen& screen) const {
-        return screen.nKind != SCREEN_NONE && screen == m_composed;
-    }
-    static int ResultStage(int nTick);
-
-    ComposedScreen m_composed{}; // set after composing a screen; Back() clears it
     RandomSource* m_pRandom;
     std::string m_strAssetDir;
     std::vector<AssetFailure> m_loadFailures;

@@ -24,11 +24,11 @@ public:
     void DrawPlayScreen() { m_view.DrawPlayScreen(); }
     void DrawResults() { m_view.DrawResults(); }
     bool WipeRows(const Surface& source, int nStart) {
-        return m_view.WipeRows(m_view.Back(), source, nStart);
+        return m_view.WipeRows(m_view.m_back, source, nStart);
     }
 
     // The back buffer to write into directly, and the logo to wipe from.
-    Surface& Back() { return m_view.Back(); }
+    Surface& Back() { return m_view.m_back; }
     const Surface& Logo() const { return m_view.m_logo; }
     // The back buffer and the five named pictures, which go with the window.
     std::array<const Surface*, 6> WindowPictures() const {
