@@ -181,17 +181,23 @@ TEST_F(Win32ShellTest, TheAboutBoxIsModalWhileTheViewKeepsTickingAndPainting) {
 TEST_F(Win32ShellTest, AMissingPictureEndsTheProgramWithStatusOneAndOneLinePerPicture) {
     std::filesystem::remove(dir.Path() / "Q.bmp");
     std::filesystem::remove(dir.Path() / "sprite.bmp");
+    // A copy of the program with no data folder beside it: the folder it runs in is then the
+    // only one with pictures, and the first line says where it looked.
+    const std::filesystem::path copy = dir.Path() / "bin" / "morvane.exe";
+    std::filesystem::create_directories(copy.parent_path());
+    std::filesystem::copy_file(m_program, copy);
     std::string strErr;
     // It ends by itself: a window would wait for the player.
-    const int nStatus = probe::RunProgram(m_program.string(), dir.Path().string(), WAIT_MS, &strErr);
+    const int nStatus = probe::RunProgram(copy.string(), dir.Path().string(), WAIT_MS, &strErr);
     EXPECT_EQ(nStatus, 1);
     std::vector<std::string> lines;
     std::istringstream in(strErr);
     for (std::string line; std::getline(in, line);)
         lines.push_back(line.substr(0, line.find_last_not_of('\r') + 1));
-    ASSERT_EQ(lines.size(), 2u) << strErr;
-    EXPECT_EQ(lines[0].rfind("morvane: sprite.bmp: ", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[1].rfind("morvane: Q.bmp: ", 0), 0u) << lines[1];
+    ASSERT_EQ(lines.size(), 3u) << strErr;
+    EXPECT_EQ(lines[0].rfind("morvane: no folder holds every picture; looked in ", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[1].rfind("morvane: sprite.bmp: ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2].rfind("morvane: Q.bmp: ", 0), 0u) << lines[2];
 }
 
 } // namespace
