@@ -47,7 +47,7 @@ struct SpecialFile {
     const char* reason;                                   // the start of the expected reason
 };
 
-TEST(SpecialFiles, AreRefusedAtOnceWithTheirReason) {
+TEST(UnreadableFiles, AreRefusedAtOnceWithTheirReason) {
     const SpecialFile cases[] = {
         {"named pipe",
          [](const fs::path& dir) {
@@ -89,7 +89,7 @@ TEST(SpecialFiles, AreRefusedAtOnceWithTheirReason) {
     }
 }
 
-TEST(SpecialFiles, AFileGrowingWhileReadIsReadOnlyAsFarAsItsSizeWhenOpened) {
+TEST(UnreadableFiles, AFileGrowingWhileReadIsReadOnlyAsFarAsItsSizeWhenOpened) {
     testkit::TempDir dir;
     const std::string path = dir.File("Q.bmp");
     testkit::WriteFile(path, testkit::MakeBmp({.nWidth = 5, .nHeight = 3}));
