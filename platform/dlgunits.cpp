@@ -1,5 +1,7 @@
 #include "dlgunits.h"
 
+#include "resources.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -20,4 +22,17 @@ int MulDiv(int a, int b, int c) {
 RECT MapDialogRect(const RECT& rc, DialogBaseUnits units) {
     return RECT{MulDiv(rc.left, units.cx, 4), MulDiv(rc.top, units.cy, 8), MulDiv(rc.right, units.cx, 4),
                 MulDiv(rc.bottom, units.cy, 8)};
+}
+
+std::string StaticControlText(const char* pszText, DWORD dwStyle) {
+    const std::string text = pszText ? pszText : "";
+    if (dwStyle & SS_NOPREFIX)
+        return text;
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        out += text[i];
+    }
+    return out;
 }

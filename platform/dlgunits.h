@@ -4,6 +4,8 @@
 
 #include "wintypes.h"
 
+#include <string>
+
 struct DialogBaseUnits {
     int cx = 0; // average character width in pixels
     int cy = 0; // character height in pixels
@@ -21,3 +23,11 @@ constexpr int AverageCharWidth(int nExtentOfLetters) {
 
 // Converts a rectangle from dialog units to pixels.
 RECT MapDialogRect(const RECT& rc, DialogBaseUnits units);
+
+// Installed faces that keep the metrics of the Windows Japanese proportional Gothic, tried in
+// this order after a dialog template's own face, so that texts laid out in its dialog units fit.
+inline constexpr const char* DIALOG_FALLBACK_FACES[] = {"MS PGothic", "IPAPGothic", "IPA Pゴシック"};
+
+// The text a static control shows: without SS_NOPREFIX, "&&" shows as "&" and a lone "&"
+// (a mnemonic's mark) is dropped.
+std::string StaticControlText(const char* pszText, DWORD dwStyle);

@@ -54,3 +54,11 @@ BOOL SystemParametersInfoA(UINT uiAction, UINT /*uiParam*/, void* pvParam, UINT 
     *static_cast<RECT*>(pvParam) = work;
     return TRUE;
 }
+
+RECT AfxClientRectFor(const CREATESTRUCT& cs, const RECT& rcWindow, bool bMenu) {
+    RECT rcFrame{0, 0, 0, 0};
+    AdjustWindowRectEx(&rcFrame, cs.style, bMenu ? TRUE : FALSE, cs.dwExStyle);
+    const LONG cx = (rcWindow.right - rcWindow.left) - (rcFrame.right - rcFrame.left);
+    const LONG cy = (rcWindow.bottom - rcWindow.top) - (rcFrame.bottom - rcFrame.top);
+    return RECT{0, 0, cx > 0 ? cx : 0, cy > 0 ? cy : 0};
+}

@@ -25,6 +25,15 @@ void AfxSetSystemMetrics(const SystemMetrics& metrics);
 // Grows a client rectangle into the window rectangle for this style; bMenu adds one menu row.
 BOOL AdjustWindowRectEx(RECT* lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
 
+// The client rectangle (at 0, 0) of a window whose outer rectangle is rcWindow: what
+// AdjustWindowRectEx adds for cs's style, extended style and (bMenu) one menu row, taken
+// away again; never negative.
+RECT AfxClientRectFor(const CREATESTRUCT& cs, const RECT& rcWindow, bool bMenu);
+// Whether a window made with cs has a menu bar: a top-level window with a menu id.
+constexpr bool HasMenuBar(const CREATESTRUCT& cs) {
+    return (cs.style & WS_CHILD) == 0 && cs.hMenu != 0;
+}
+
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 
 // Only SPI_GETWORKAREA is known: pvParam receives a RECT. FALSE when the work area is empty

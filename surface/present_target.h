@@ -2,6 +2,7 @@
 // so the surface code never depends on a toolkit or on the window layer.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // A block of 24-bit pixels in the surface layout: 3 bytes per pixel (blue, green, red),
@@ -12,6 +13,11 @@ struct PixelBlock {
     int nHeight = 0;
     int nPitch = 0;
 };
+
+// The first byte of row y of a block, rows counted from the top.
+inline const std::uint8_t* TopDownRow(const PixelBlock& block, int y) {
+    return block.pBits + static_cast<std::ptrdiff_t>(block.nHeight - 1 - y) * block.nPitch;
+}
 
 class PresentTarget {
 public:

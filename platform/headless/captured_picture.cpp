@@ -30,13 +30,11 @@ void CapturedPicture::Fill(std::uint32_t rgb) {
 void CapturedPicture::Draw(int x, int y, const PixelBlock& block) {
     if (!block.pBits)
         return;
-    // Block rows are stored bottom-up: picture row r is stored row nHeight - 1 - r.
     for (int r = 0; r < block.nHeight; ++r) {
         const int nDestY = y + r;
         if (nDestY < 0 || nDestY >= m_nHeight)
             continue;
-        const std::uint8_t* pRow =
-            block.pBits + static_cast<std::ptrdiff_t>(block.nHeight - 1 - r) * block.nPitch;
+        const std::uint8_t* pRow = TopDownRow(block, r);
         for (int c = 0; c < block.nWidth; ++c) {
             const int nDestX = x + c;
             if (nDestX < 0 || nDestX >= m_nWidth)

@@ -14,8 +14,6 @@
 #include <QPushButton>
 
 namespace {
-// Installed faces that keep the metrics of the Windows Japanese proportional Gothic.
-const char* const FALLBACK_FACES[] = {"MS PGothic", "IPAPGothic", "IPA Pゴシック"};
 constexpr int DIALOG_DPI = 96;
 constexpr int ICON_SIZE = 32; // an SS_ICON static shows the standard icon size
 constexpr int BN_CLICKED = 0;
@@ -23,20 +21,6 @@ constexpr int BN_CLICKED = 0;
 QRect PixelRect(const DialogControl& ctl, DialogBaseUnits units) {
     const RECT rc = MapDialogRect(RECT{ctl.x, ctl.y, ctl.x + ctl.cx, ctl.y + ctl.cy}, units);
     return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
-}
-
-// A static without SS_NOPREFIX shows "&&" as "&" and drops a lone "&".
-QString StaticText(const DialogControl& ctl) {
-    QString text = QString::fromUtf8(ctl.pszText ? ctl.pszText : "");
-    if (ctl.style & SS_NOPREFIX)
-        return text;
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'&' && i + 1 < text.size())
-            ++i;
-        out += text[i];
-    }
-    return out;
 }
 
 void AddControl(QtDialogWidget* pDialog, const DialogControl& ctl, const QFont& font, DialogBaseUnits units) {
@@ -50,7 +34,7 @@ void AddControl(QtDialogWidget* pDialog, const DialogControl& ctl, const QFont& 
         return;
     }
     if (ctl.kind == ControlClass::Static) {
-        auto* pLabel = new QLabel(StaticText(ctl), pDialog);
+        auto* pLabel = new QLabel(QString::fromStdString(StaticControlText(ctl.pszText, ctl.style)), pDialog);
         pLabel->setFont(font);
         pLabel->setTextFormat(Qt::PlainText);
         pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -121,7 +105,7 @@ QFont DialogFont(const DialogTemplate& dlg) {
     const QStringList installed = QFontDatabase::families();
     if (dlg.pszFaceName && installed.contains(QString::fromUtf8(dlg.pszFaceName)))
         faces << QString::fromUtf8(dlg.pszFaceName);
-    for (const char* pszFace : FALLBACK_FACES)
+    for (const char* pszFace : DIALOG_FALLBACK_FACES)
         if (installed.contains(QString::fromUtf8(pszFace)))
             faces << QString::fromUtf8(pszFace);
     if (!faces.isEmpty())

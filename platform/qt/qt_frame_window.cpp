@@ -78,11 +78,8 @@ void QtFrameWidget::changeEvent(QEvent* pEvent) {
 }
 
 QSize ClientSizeFor(const CREATESTRUCT& cs, bool bMenu) {
-    RECT rc{0, 0, 0, 0};
-    AdjustWindowRectEx(&rc, cs.style, bMenu, cs.dwExStyle);
-    const int cx = cs.cx - (rc.right - rc.left);
-    const int cy = cs.cy - (rc.bottom - rc.top);
-    return QSize(cx > 0 ? cx : 0, cy > 0 ? cy : 0);
+    const RECT rc = AfxClientRectFor(cs, RECT{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy}, bMenu);
+    return QSize(rc.right, rc.bottom);
 }
 
 std::unique_ptr<IWndPeer> CreateFramePeer(CWnd& wnd, const CREATESTRUCT& cs) {

@@ -14,8 +14,7 @@ void CopyBlockToImage(const PixelBlock& block, QImage& image) {
         image.format() != QImage::Format_RGB32)
         image = QImage(block.nWidth, block.nHeight, QImage::Format_RGB32);
     for (int y = 0; y < block.nHeight; ++y) {
-        const std::uint8_t* pSrc =
-            block.pBits + static_cast<std::ptrdiff_t>(block.nHeight - 1 - y) * block.nPitch;
+        const std::uint8_t* pSrc = TopDownRow(block, y);
         auto* pDst = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < block.nWidth; ++x, pSrc += 3)
             pDst[x] = qRgb(pSrc[2], pSrc[1], pSrc[0]);

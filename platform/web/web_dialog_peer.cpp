@@ -19,22 +19,11 @@ std::string CssFont(const DialogTemplate& dlg) {
     std::string font = std::to_string(nPixels) + "px ";
     if (dlg.pszFaceName)
         font += "\"" + std::string(dlg.pszFaceName) + "\", ";
-    return font + "\"MS PGothic\", \"IPAPGothic\", \"IPA Pゴシック\", sans-serif";
+    for (const char* pszFace : DIALOG_FALLBACK_FACES)
+        font += "\"" + std::string(pszFace) + "\", ";
+    return font + "sans-serif";
 }
 
-// A static without SS_NOPREFIX shows "&&" as "&" and drops a lone "&".
-std::string StaticText(const DialogControl& ctl) {
-    const std::string text = ctl.pszText ? ctl.pszText : "";
-    if (ctl.style & SS_NOPREFIX)
-        return text;
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size())
-            ++i;
-        out += text[i];
-    }
-    return out;
-}
 } // namespace
 
 WebDialogPeer::WebDialogPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs,
@@ -56,7 +45,7 @@ WebDialogPeer::WebDialogPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTR
             if (const IconResource* pIcon = AfxFindIcon(ctl.nIconID))
                 web::DialogIcon(pIcon->ico.data(), pIcon->ico.size(), rc.left, rc.top, ICON_PIXELS);
         } else if (ctl.kind == ControlClass::Static) {
-            web::DialogText(StaticText(ctl).c_str(), rc.left, rc.top, cx, cy);
+            web::DialogText(StaticControlText(ctl.pszText, ctl.style).c_str(), rc.left, rc.top, cx, cy);
         } else {
             web::DialogButton(ctl.pszText ? ctl.pszText : "", ctl.nID, rc.left, rc.top, cx, cy,
                               (ctl.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);

@@ -93,12 +93,7 @@ void WebWndPeer::Move(const RECT& rcWindow) {
 RECT WebWndPeer::GetClientRect() const {
     // The window less what the layer's metrics give its frame, caption and menu bar: the
     // page draws those outside the canvas, so the client area is exactly what was asked for.
-    RECT rcFrame{0, 0, 0, 0};
-    const bool bMenu = !IsChild() && m_cs.hMenu != 0;
-    AdjustWindowRectEx(&rcFrame, m_cs.style, bMenu ? TRUE : FALSE, m_cs.dwExStyle);
-    const LONG cx = (m_rcWindow.right - m_rcWindow.left) - (rcFrame.right - rcFrame.left);
-    const LONG cy = (m_rcWindow.bottom - m_rcWindow.top) - (rcFrame.bottom - rcFrame.top);
-    return RECT{0, 0, cx > 0 ? cx : 0, cy > 0 ? cy : 0};
+    return AfxClientRectFor(m_cs, m_rcWindow, HasMenuBar(m_cs));
 }
 
 POINT WebWndPeer::CanvasOrigin() const {
@@ -113,8 +108,7 @@ void WebWndPeer::DrawPixels(int x, int y, const PixelBlock& block) {
     m_rgba.resize(static_cast<std::size_t>(block.nWidth) * block.nHeight * 4);
     std::uint8_t* pDst = m_rgba.data();
     for (int row = 0; row < block.nHeight; ++row) {
-        const std::uint8_t* pSrc =
-            block.pBits + static_cast<std::ptrdiff_t>(block.nHeight - 1 - row) * block.nPitch;
+        const std::uint8_t* pSrc = TopDownRow(block, row);
         for (int col = 0; col < block.nWidth; ++col, pSrc += 3, pDst += 4) {
             pDst[0] = pSrc[2];
             pDst[1] = pSrc[1];
