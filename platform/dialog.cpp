@@ -21,14 +21,33 @@ INT_PTR CDialog::DoModal() {
     m_pTemplate = nullptr;
     if (!bCreated)
         return -1;
+    // A template that names no place of its own opens centred over its owner.
+    if (pTemplate->x == 0 && pTemplate->y == 0)
+        CenterWindow(pOwner);
     OnInitDialog();
     if (!m_bEnded && m_pDialogPeer) {
         m_bInModalLoop = true;
         m_pDialogPeer->RunModalLoop();
         m_bInModalLoop = false;
     }
+    // The window may have gone inside the loop (its owner was closed from outside); its
+    // native side was kept until now, because the loop was still running in it.
+    m_pParkedPeer.reset();
     DestroyWindow();
     return m_nModalResult;
+}
+
+void CDialog::ReleasePeer(std::unique_ptr<IWndPeer> pPeer) {
+    if (!m_bInModalLoop) {
+        pPeer.reset();
+        return;
+    }
+    // Destroyed while its modal loop runs: the loop is ended, and the peer lives on until
+    // RunModalLoop has returned out of it.
+    m_bEnded = true;
+    if (m_pDialogPeer)
+        m_pDialogPeer->EndModalLoop();
+    m_pParkedPeer = std::move(pPeer);
 }
 
 std::unique_ptr<IWndPeer> CDialog::CreatePeer(const CREATESTRUCT& cs) {
@@ -40,7 +59,7 @@ std::unique_ptr<IWndPeer> CDialog::CreatePeer(const CREATESTRUCT& cs) {
 }
 
 void CDialog::OnNcDestroy() {
-    m_pDialogPeer = nullptr; // the peer is gone by now
+    m_pDialogPeer = nullptr; // the peer is gone (or parked) by now
     CWnd::OnNcDestroy();
 }
 

@@ -42,12 +42,14 @@ protected:
     void OnClose() override;
     void OnNcDestroy() override;
     std::unique_ptr<IWndPeer> CreatePeer(const CREATESTRUCT& cs) override;
+    void ReleasePeer(std::unique_ptr<IWndPeer> pPeer) override;
 
 private:
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
     const DialogTemplate* m_pTemplate = nullptr; // while DoModal runs
     IDialogPeer* m_pDialogPeer = nullptr;        // the peer's dialog side, while the window lives
+    std::unique_ptr<IWndPeer> m_pParkedPeer;     // a destroyed window's peer, until its loop returns
     int m_nModalResult = -1;
     bool m_bEnded = false;
     bool m_bInModalLoop = false;

@@ -23,6 +23,10 @@ public:
 
     // Starts timer id with the period in ms, replacing a running timer of the same id. The
     // layer has already clamped the period to [USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM].
+    // A timer that falls behind (the program was busy for several periods) delivers one
+    // tick when it gets the chance, never a burst of the missed ones, and goes on from then:
+    // the rule of every real desktop. (The headless desktop's Advance models a loop that is
+    // never late, so there every period's tick is due in turn.)
     virtual void SetTimer(UINT_PTR nIDEvent, UINT nElapse) = 0;
     // Stops timer id; its ticks are never delivered again. Unknown ids are ignored.
     virtual void KillTimer(UINT_PTR nIDEvent) = 0;
@@ -32,19 +36,25 @@ public:
     virtual void Show(int nCmdShow) = 0;
     // Paints now if a repaint is pending.
     virtual void Update() = 0;
-    // Places the window, in its parent's client coordinates for a child.
+    // Places the window, in its parent's client coordinates for a child, in screen
+    // coordinates (its outer corner, decorations included) for a top-level window.
     virtual void Move(const RECT& rcWindow) = 0;
     virtual RECT GetClientRect() const = 0;
+    // The window's outer rectangle, decorations included, in screen coordinates.
+    virtual RECT GetWindowRect() const = 0;
     // The target OnPaint draws into; valid only while a paint is being handled.
     virtual PresentTarget* PaintTarget() = 0;
 };
 
-// The native side of a dialog made from a template: a window with a modal loop.
+// The native side of a dialog made from a template: a window with a modal loop. Its native
+// window exists from creation on, so the layer can place it before it is shown.
 class IDialogPeer : public virtual IWndPeer {
 public:
     // Shows the dialog modal over its owner and returns when EndModalLoop is called. Every
     // other window keeps getting its timers and paints meanwhile; only input is held back.
-    // A desktop without a modal loop returns at once.
+    // A desktop without a modal loop returns at once. The layer keeps the peer alive until
+    // this returns, even when the dialog's window is destroyed inside the loop (its owner
+    // closed from outside): it then ends the loop first and lets the peer go afterwards.
     virtual void RunModalLoop() = 0;
     // Ends the running modal loop (from inside one of its handlers).
     virtual void EndModalLoop() = 0;

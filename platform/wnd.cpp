@@ -121,13 +121,17 @@ void CWnd::SendNcDestroy() {
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
         m_pParent = nullptr;
     }
-    m_pPeer.reset(); // the native window and its timers end here
     m_hWnd = nullptr;
-    WindowProc(WM_NCDESTROY, 0, 0); // may delete this object
+    ReleasePeer(std::move(m_pPeer)); // the native window and its timers end here
+    WindowProc(WM_NCDESTROY, 0, 0);  // may delete this object
 }
 
 std::unique_ptr<IWndPeer> CWnd::CreatePeer(const CREATESTRUCT& cs) {
     return AfxWindowSystem().CreatePeer(*this, cs);
+}
+
+void CWnd::ReleasePeer(std::unique_ptr<IWndPeer> pPeer) {
+    pPeer.reset();
 }
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& /*cs*/) {
@@ -262,6 +266,11 @@ void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL /*bRepaint*/) 
 void CWnd::GetClientRect(RECT* lpRect) const {
     if (lpRect)
         *lpRect = m_pPeer ? m_pPeer->GetClientRect() : RECT{};
+}
+
+void CWnd::GetWindowRect(RECT* lpRect) const {
+    if (lpRect)
+        *lpRect = m_pPeer ? m_pPeer->GetWindowRect() : RECT{};
 }
 
 int CWnd::OnCreate(LPCREATESTRUCT /*lpCreateStruct*/) {

@@ -50,6 +50,11 @@ public:
     void UpdateWindow();
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void GetClientRect(RECT* lpRect) const;
+    // The outer rectangle in screen coordinates.
+    void GetWindowRect(RECT* lpRect) const;
+    // Centres this window over its owner (or pAlternateOwner), or over the work area when
+    // there is none, and keeps it inside the work area.
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
     HWND GetSafeHwnd() const { return m_hWnd; }
     CWnd* GetParent() const { return m_pParent; }
@@ -74,6 +79,9 @@ protected:
     virtual void PostNcDestroy();
     // Asks the backend for this window's native side; a dialog asks for a dialog peer.
     virtual std::unique_ptr<IWndPeer> CreatePeer(const CREATESTRUCT& cs);
+    // The window is destroyed and its native side goes; a dialog whose modal loop still
+    // runs keeps it until the loop has returned.
+    virtual void ReleasePeer(std::unique_ptr<IWndPeer> pPeer);
 
     // The default handling of the message being handled now.
     LRESULT Default();

@@ -70,12 +70,23 @@ void HeadlessPeer::Move(const RECT& rcWindow) {
 RECT HeadlessPeer::GetClientRect() const {
     // The window less its frame, caption, edge and menu bar, measured with the same metrics
     // the layer uses to size a window for a given client area.
+    return AfxClientRectFor(m_cs, m_rcWindow, HasMenuBar(m_cs));
+}
+
+RECT HeadlessPeer::GetWindowRect() const {
+    const HeadlessPeer* pParent = (m_cs.style & WS_CHILD) && m_cs.hwndParent && m_pSystem
+                                      ? m_pSystem->PeerOf(*m_cs.hwndParent)
+                                      : nullptr;
+    if (!pParent)
+        return m_rcWindow;
+    // A child's place is in its parent's client area, which starts inside the parent's frame.
     RECT rcFrame{0, 0, 0, 0};
-    const bool bMenu = (m_cs.style & WS_CHILD) == 0 && m_cs.hMenu != 0;
-    AdjustWindowRectEx(&rcFrame, m_cs.style, bMenu ? TRUE : FALSE, m_cs.dwExStyle);
-    const LONG cx = (m_rcWindow.right - m_rcWindow.left) - (rcFrame.right - rcFrame.left);
-    const LONG cy = (m_rcWindow.bottom - m_rcWindow.top) - (rcFrame.bottom - rcFrame.top);
-    return RECT{0, 0, cx > 0 ? cx : 0, cy > 0 ? cy : 0};
+    const CREATESTRUCT& parent = pParent->m_cs;
+    AdjustWindowRectEx(&rcFrame, parent.style, HasMenuBar(parent) ? TRUE : FALSE, parent.dwExStyle);
+    const RECT rcParent = pParent->GetWindowRect();
+    const LONG x = rcParent.left - rcFrame.left;
+    const LONG y = rcParent.top - rcFrame.top;
+    return RECT{x + m_rcWindow.left, y + m_rcWindow.top, x + m_rcWindow.right, y + m_rcWindow.bottom};
 }
 
 PresentTarget* HeadlessPeer::PaintTarget() {
@@ -112,4 +123,12 @@ void HeadlessPeer::EndPaint() {
 
 void HeadlessPeer::DrawPixels(int x, int y, const PixelBlock& block) {
     m_picture.Draw(x, y, block);
+}
+
+void HeadlessDialogPeer::RunModalLoop() {
+    if (System() && System()->m_modalHook && !m_bEnded) {
+        const std::function<void(CWnd&)> hook = System()->m_modalHook;
+        hook(Window());
+    }
+    ++m_nLoops; // the peer must still be alive here, whatever the hook did
 }

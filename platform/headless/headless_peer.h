@@ -26,6 +26,7 @@ public:
     void Update() override;
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
+    RECT GetWindowRect() const override;
     PresentTarget* PaintTarget() override;
 
     CWnd& Window() const { return m_wnd; }
@@ -47,6 +48,9 @@ public:
     void ResetCounters();
 
     const CapturedPicture& Picture() const { return m_picture; }
+
+protected:
+    HeadlessSystem* System() const { return m_pSystem; }
 
 private:
     friend class HeadlessSystem;
@@ -73,11 +77,18 @@ private:
     CapturedPicture m_picture;
 };
 
-// A dialog on the headless desktop. There is no modal loop: the dialog is made, initialised
-// and destroyed again, unless a handler ends it first.
+// A dialog on the headless desktop. Its modal loop runs the system's modal-loop hook once
+// (none: the dialog is made, initialised and destroyed again, unless a handler ends it
+// first), and then, as a real desktop's loop does, notes in the peer that it has returned.
 class HeadlessDialogPeer : public HeadlessPeer, public IDialogPeer {
 public:
     using HeadlessPeer::HeadlessPeer;
-    void RunModalLoop() override {}
-    void EndModalLoop() override {}
+    void RunModalLoop() override;
+    void EndModalLoop() override { m_bEnded = true; }
+    bool IsLoopEnded() const { return m_bEnded; }
+    int LoopsRun() const { return m_nLoops; }
+
+private:
+    bool m_bEnded = false;
+    int m_nLoops = 0;
 };

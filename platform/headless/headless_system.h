@@ -64,6 +64,10 @@ public:
         m_paintHook = std::move(hook);
     }
 
+    // Called inside a dialog's modal loop with the dialog's window, standing for what the
+    // desktop delivers while the dialog is up (the clock moving on, a close from outside).
+    void SetModalLoopHook(std::function<void(CWnd&)> hook) { m_modalHook = std::move(hook); }
+
     // The peer of a live window, or null.
     HeadlessPeer* PeerOf(const CWnd& wnd) const;
     bool IsAlive(const CWnd& wnd) const { return PeerOf(wnd) != nullptr; }
@@ -79,6 +83,7 @@ public:
 
 private:
     friend class HeadlessPeer;
+    friend class HeadlessDialogPeer;
 
     struct Timer {
         std::uint64_t nPeer;
@@ -113,4 +118,5 @@ private:
     bool m_bAutoPaint = false;
     bool m_bFailNextCreate = false;
     std::function<void(CWnd&, const CapturedPicture&)> m_paintHook;
+    std::function<void(CWnd&)> m_modalHook;
 };

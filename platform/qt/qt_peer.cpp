@@ -1,5 +1,6 @@
 #include "qt_peer.h"
 
+#include "platform/sysmetrics.h"
 #include "platform/wnd.h"
 
 QtWndPeer::QtWndPeer(CWnd& wnd, QWidget* pWidget, QtWndHost* pHost, QWidget* pClient)
@@ -89,6 +90,28 @@ RECT QtWndPeer::GetClientRect() const {
     if (!m_pClient)
         return RECT{};
     return RECT{0, 0, m_pClient->width(), m_pClient->height()};
+}
+
+RECT QtWndPeer::GetWindowRect() const {
+    if (!m_pWidget)
+        return RECT{};
+    if (!m_pWidget->isWindow()) {
+        const QPoint origin = m_pWidget->mapToGlobal(QPoint(0, 0));
+        return RECT{origin.x(), origin.y(), origin.x() + m_pWidget->width(),
+                    origin.y() + m_pWidget->height()};
+    }
+    const QRect rcFrame = m_pWidget->frameGeometry();
+    if (rcFrame.size() != m_pWidget->size() || !m_pHost->Wnd())
+        return RECT{rcFrame.left(), rcFrame.top(), rcFrame.left() + rcFrame.width(),
+                    rcFrame.top() + rcFrame.height()};
+    // The window manager's decorations are known only once the window is up (and there are
+    // none offscreen): until then, the caption and border the layer's metrics give the style,
+    // as for the window's first placement.
+    const CWnd& wnd = *m_pHost->Wnd();
+    RECT rc{0, 0, m_pWidget->width(), m_pWidget->height()};
+    AdjustWindowRectEx(&rc, wnd.GetStyle(), FALSE, wnd.GetExStyle() & ~WS_EX_CLIENTEDGE);
+    const QPoint pos = m_pWidget->pos();
+    return RECT{pos.x(), pos.y(), pos.x() + rc.right - rc.left, pos.y() + rc.bottom - rc.top};
 }
 
 std::vector<UINT_PTR> QtWndPeer::RunningTimers() const {

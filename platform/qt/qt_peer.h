@@ -31,6 +31,7 @@ public:
     void Update() override;
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
+    RECT GetWindowRect() const override;
     PresentTarget* PaintTarget() override { return m_pPaintTarget; }
 
     QWidget* Widget() const { return m_pWidget; }

@@ -27,6 +27,7 @@ public:
     void Update() override;
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
+    RECT GetWindowRect() const override { return m_rcWindow; }
     PresentTarget* PaintTarget() override { return m_bPainting ? this : nullptr; }
 
     int Handle() const { return m_nHandle; }

@@ -62,19 +62,13 @@ void QuitMessageLoop(int nExitCode) {
 
 namespace {
 
-struct DialogRun {
-    IWindowEvents* pEvents;
-    Handle* phDialog;
-};
-
 INT_PTR CALLBACK DialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        auto* pRun = reinterpret_cast<DialogRun*>(lParam);
-        *pRun->phDialog = hDlg;
-        SetWindowLongPtrW(hDlg, DWLP_USER, reinterpret_cast<LONG_PTR>(pRun->pEvents));
+        // The same slot as every other window's, so that DestroyNativeWindow silences it too.
+        SetWindowLongPtrW(hDlg, GWLP_USERDATA, lParam);
         return TRUE; // the default button takes the focus
     }
-    auto* pEvents = reinterpret_cast<IWindowEvents*>(GetWindowLongPtrW(hDlg, DWLP_USER));
+    auto* pEvents = reinterpret_cast<IWindowEvents*>(GetWindowLongPtrW(hDlg, GWLP_USERDATA));
     if (!pEvents || (message != WM_COMMAND && message != WM_CLOSE))
         return FALSE;
     pEvents->OnMessage(message, wParam, lParam);
@@ -83,18 +77,40 @@ INT_PTR CALLBACK DialogProc(HWND hDlg, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-void RunModalDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvents* pEvents, Handle* phDialog) {
-    DialogRun run{pEvents, phDialog};
-    // The dialog's own loop goes on dispatching every window's timers and paints.
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nTemplateID), static_cast<HWND>(hOwner),
-                    DialogProc, reinterpret_cast<LPARAM>(&run));
-    *phDialog = nullptr;
+Handle CreateNativeDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvents* pEvents) {
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(nTemplateID),
+                              static_cast<HWND>(hOwner), DialogProc, reinterpret_cast<LPARAM>(pEvents));
 }
 
-void EndModalDialog(Handle hDialog) {
+void RunModalDialog(Handle hDialog, Handle hOwner, const bool* pbEnded) {
     HWND hDlg = static_cast<HWND>(hDialog);
-    SetWindowLongPtrW(hDlg, DWLP_USER, 0); // nothing more reaches the layer
-    ::EndDialog(hDlg, 0);
+    HWND hOwnerWnd = static_cast<HWND>(hOwner);
+    // Modal as a system dialog box is: the owner takes no input while the dialog is up, and
+    // the loop goes on dispatching every window's timers and paints.
+    if (hOwnerWnd)
+        EnableWindow(hOwnerWnd, FALSE);
+    ShowWindow(hDlg, SW_SHOW);
+    MSG msg;
+    while (!*pbEnded && IsWindow(hDlg)) {
+        const BOOL bGot = GetMessageW(&msg, nullptr, 0, 0);
+        if (bGot <= 0) {
+            // The program is ending: the outer loop must see the quit as well.
+            ::PostQuitMessage(bGot == 0 ? static_cast<int>(msg.wParam) : 1);
+            break;
+        }
+        if (!IsDialogMessageW(hDlg, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    // The owner is enabled before the dialog hides, or the system would activate another
+    // program's window in between.
+    if (hOwnerWnd && IsWindow(hOwnerWnd)) {
+        EnableWindow(hOwnerWnd, TRUE);
+        if (IsWindow(hDlg))
+            ShowWindow(hDlg, SW_HIDE);
+        SetActiveWindow(hOwnerWnd);
+    }
 }
 
 std::uint32_t Now() {

@@ -189,6 +189,13 @@ Rect ClientRectOf(Handle hWnd) {
     return Rect{rc.left, rc.top, rc.right, rc.bottom};
 }
 
+Rect WindowRectOf(Handle hWnd) {
+    RECT rc{};
+    if (!::GetWindowRect(static_cast<HWND>(hWnd), &rc))
+        return Rect{};
+    return Rect{rc.left, rc.top, rc.right, rc.bottom};
+}
+
 IWindowEvents* FocusEvents() {
     HWND hFocus = ::GetFocus();
     return hFocus ? EventsOf(hFocus) : nullptr;

@@ -91,14 +91,20 @@ void ShowNativeWindow(Handle hWnd, int nCmdShow);
 void UpdateNativeWindow(Handle hWnd);
 void PlaceWindow(Handle hWnd, const Rect& rc);
 Rect ClientRectOf(Handle hWnd);
+// The outer rectangle in screen coordinates.
+Rect WindowRectOf(Handle hWnd);
 // The events of the window with the keyboard focus, when it is one of this program's.
 IWindowEvents* FocusEvents();
 
-// Shows dialog template nTemplateID from the program's resources, modal over hOwner, and
-// returns when EndModalDialog is called. Its WM_COMMAND and WM_CLOSE go to pEvents; while it
-// runs, *phDialog is its window. Every window's timers and paints go on meanwhile.
-void RunModalDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvents* pEvents, Handle* phDialog);
-void EndModalDialog(Handle hDialog);
+// Makes dialog template nTemplateID from the program's resources, hidden, owned by hOwner;
+// its WM_COMMAND and WM_CLOSE go to pEvents. Null when the system refuses. Destroyed with
+// DestroyNativeWindow.
+Handle CreateNativeDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvents* pEvents);
+// Shows the dialog modal over hOwner (disabled meanwhile) and runs its loop until *pbEnded
+// turns true, the dialog's window is gone or the program quits. Every window's timers and
+// paints go on meanwhile. The flag is read after every message, so the caller keeps it
+// alive until this returns.
+void RunModalDialog(Handle hDialog, Handle hOwner, const bool* pbEnded);
 
 // The message loop: keys for a top-level window made with resource id N go through
 // accelerator table N first. Returns QuitMessageLoop's code.

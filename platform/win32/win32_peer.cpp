@@ -96,6 +96,13 @@ RECT Win32Peer::GetClientRect() const {
     return RECT{rc.left, rc.top, rc.right, rc.bottom};
 }
 
+RECT Win32Peer::GetWindowRect() const {
+    if (!m_hWnd)
+        return RECT{};
+    const w32::Rect rc = w32::WindowRectOf(m_hWnd);
+    return RECT{rc.left, rc.top, rc.right, rc.bottom};
+}
+
 void Win32Peer::OnMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
     // The handler may destroy the window and this peer with it; nothing of this after it.
     m_wnd.WindowProc(message, wParam, lParam);
@@ -123,15 +130,11 @@ void Win32Peer::DrawPixels(int x, int y, const PixelBlock& block) {
 
 Win32DialogPeer::Win32DialogPeer(Win32WindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs,
                                  const DialogTemplate& dlg)
-    : Win32Peer(system, wnd), m_nTemplateID(dlg.nID), m_hOwner(NativeParent(system, cs)) {}
-
-void Win32DialogPeer::RunModalLoop() {
-    // The dialog's window is the system's, made from the program's dialog resource of the
-    // same id as the layer's template, and gone when the loop returns.
-    w32::RunModalDialog(m_nTemplateID, m_hOwner, &Events(), &m_hDialog);
+    : Win32Peer(system, wnd), m_hOwner(NativeParent(system, cs)) {
+    Adopt(w32::CreateNativeDialog(dlg.nID, m_hOwner, &Events()));
 }
 
-void Win32DialogPeer::EndModalLoop() {
-    if (m_hDialog)
-        w32::EndModalDialog(m_hDialog);
+void Win32DialogPeer::RunModalLoop() {
+    if (IsValid())
+        w32::RunModalDialog(NativeHandle(), m_hOwner, &m_bEnded);
 }

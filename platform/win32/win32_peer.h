@@ -31,12 +31,14 @@ public:
     void Update() override;
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
+    RECT GetWindowRect() const override;
     PresentTarget* PaintTarget() override { return m_pPaint ? this : nullptr; }
 
 protected:
-    // A peer whose native window comes later (a dialog's, made by its modal loop).
+    // A peer whose native window is made by the derived class (a dialog's, from its template).
     Win32Peer(Win32WindowSystem& system, CWnd& wnd);
     w32::IWindowEvents& Events() { return *this; }
+    void Adopt(w32::Handle hWnd) { m_hWnd = hWnd; }
 
 private:
     // w32::IWindowEvents
@@ -53,16 +55,16 @@ private:
     w32::IPaintTarget* m_pPaint = nullptr;
 };
 
-// The about box: its native window is made by DialogBoxParamW inside the modal loop.
+// The about box: a system dialog made hidden from the program's dialog resource of the same
+// id as the layer's template, so the layer can place it before its modal loop shows it.
 class Win32DialogPeer : public Win32Peer, public IDialogPeer {
 public:
     Win32DialogPeer(Win32WindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs, const DialogTemplate& dlg);
 
     void RunModalLoop() override;
-    void EndModalLoop() override;
+    void EndModalLoop() override { m_bEnded = true; }
 
 private:
-    UINT m_nTemplateID;
     w32::Handle m_hOwner;
-    w32::Handle m_hDialog = nullptr;
+    bool m_bEnded = false; // read by the running loop; the layer keeps this peer until it returns
 };

@@ -26,7 +26,10 @@ std::unique_ptr<IWndPeer> Win32WindowSystem::CreatePeer(CWnd& wnd, const CREATES
 
 std::unique_ptr<IDialogPeer> Win32WindowSystem::CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
                                                                  const DialogTemplate& dlg) {
-    return std::make_unique<Win32DialogPeer>(*this, wnd, cs, dlg);
+    auto pPeer = std::make_unique<Win32DialogPeer>(*this, wnd, cs, dlg);
+    if (!pPeer->IsValid())
+        return nullptr;
+    return pPeer;
 }
 
 DWORD Win32WindowSystem::Now() {

@@ -95,5 +95,54 @@ TEST_F(ShellLayerTest, TheDialogsButtonsAndCloseBoxEndItWithTheirResults) {
     }
 }
 
+TEST_F(ShellLayerTest, ADialogAtZeroZeroOpensCentredOverItsOwnerInsideTheWorkArea) {
+    struct Case {
+        const char* name;
+        RECT rcFrame;
+        POINT expected; // the dialog (120 x 60 here) at its outer corner
+    };
+    const Case cases[] = {
+        {"centred", {101, 51, 400, 300}, {190, 145}},
+        {"centred over a smaller owner, truncating toward zero", {500, 400, 601, 451}, {491, 396}},
+        {"kept inside the work area's right and bottom", {1800, 1000, 2000, 1100}, {1800, 980}},
+        {"kept inside the work area's left and top", {-300, -200, -250, -150}, {0, 0}},
+    };
+    TestFrame* pFrame = LoadMainFrame();
+    ASSERT_NE(pFrame, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        pFrame->MoveWindow(c.rcFrame.left, c.rcFrame.top, c.rcFrame.right - c.rcFrame.left,
+                           c.rcFrame.bottom - c.rcFrame.top);
+        TestDialog dlg(ID_TEST_DIALOG, log);
+        RECT rcDialog{};
+        dlg.onInit = [&](TestDialog& d) { d.GetWindowRect(&rcDialog); };
+        dlg.DoModal();
+        EXPECT_EQ(rcDialog.left, c.expected.x);
+        EXPECT_EQ(rcDialog.top, c.expected.y);
+        EXPECT_EQ(rcDialog.right - rcDialog.left, 120);
+    }
+    pFrame->DestroyWindow();
+}
+
+TEST_F(ShellLayerTest, ClosingTheOwnerWhileADialogsLoopRunsEndsTheLoopAndTheProgram) {
+    LoadMainFrame();
+    const HeadlessDialogPeer* pLoopPeer = nullptr;
+    // The close arrives from outside while the dialog is up (a task manager's close).
+    system.SetModalLoopHook([&](CWnd& dialog) {
+        pLoopPeer = dynamic_cast<const HeadlessDialogPeer*>(system.PeerOf(dialog));
+        app.m_pMainWnd->SendMessage(WM_CLOSE);
+        // Destroyed with its owner, its native side kept alive for the loop still running in it.
+        EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+        ASSERT_NE(pLoopPeer, nullptr);
+        EXPECT_TRUE(pLoopPeer->IsLoopEnded());
+    });
+    TestDialog dlg(ID_TEST_DIALOG, log);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_TRUE(bFrameDeleted);
+    EXPECT_TRUE(system.IsQuitRequested());
+    EXPECT_EQ(system.ExitCode(), 0);
+    EXPECT_TRUE(system.Peers().empty());
+}
+
 } // namespace
 } // namespace shelltest
