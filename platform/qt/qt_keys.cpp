@@ -1,5 +1,7 @@
 #include "qt_keys.h"
 
+#include "platform/keymap.h"
+
 #include <QChar>
 #include <QGuiApplication>
 
@@ -40,20 +42,6 @@ constexpr std::pair<int, UINT> NAMED_KEYS[] = {
     {Qt::Key_Space, VK_SPACE},
 };
 
-// Punctuation by the character a US keyboard types without Shift, for platforms that
-// report no scan codes.
-constexpr std::pair<int, UINT> US_PUNCTUATION[] = {
-    {Qt::Key_Minus, VK_OEM_MINUS},    {Qt::Key_Equal, VK_OEM_PLUS},  {Qt::Key_BracketLeft, VK_OEM_4},
-    {Qt::Key_BracketRight, VK_OEM_6}, {Qt::Key_Semicolon, VK_OEM_1}, {Qt::Key_Apostrophe, VK_OEM_7},
-    {Qt::Key_QuoteLeft, VK_OEM_3},    {Qt::Key_Backslash, VK_OEM_5}, {Qt::Key_Comma, VK_OEM_COMMA},
-    {Qt::Key_Period, VK_OEM_PERIOD},  {Qt::Key_Slash, VK_OEM_2},
-};
-
-constexpr std::pair<int, UINT> KEYPAD_OPERATORS[] = {
-    {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_ADD},       {Qt::Key_Minus, VK_SUBTRACT},
-    {Qt::Key_Slash, VK_DIVIDE},      {Qt::Key_Period, VK_DECIMAL}, {Qt::Key_Comma, VK_DECIMAL},
-};
-
 template <typename Key, std::size_t N> UINT Lookup(const std::pair<Key, UINT> (&table)[N], Key key) {
     for (const auto& [k, vk] : table)
         if (k == key)
@@ -61,39 +49,27 @@ template <typename Key, std::size_t N> UINT Lookup(const std::pair<Key, UINT> (&
     return 0;
 }
 
-constexpr bool IsLetterKey(UINT vk) {
-    return vk >= 'A' && vk <= 'Z';
-}
-
-// Whether a Qt key is a letter of a script other than Latin A to Z (Cyrillic, Greek, or an
-// accented Latin letter): Qt names such keys by their character.
-bool IsOtherLetter(int nQtKey) {
-    return nQtKey > 0 && nQtKey < 0x110000 && QChar::isLetter(static_cast<char32_t>(nQtKey));
+// Qt names a key that types a character by that character; the rest are Qt's own codes.
+constexpr bool IsCharacterKey(int nQtKey) {
+    return nQtKey > 0 && nQtKey < 0x110000;
 }
 
 } // namespace
 
 UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers modifiers,
                       bool bXkbScanCodes) {
-    if (nQtKey >= Qt::Key_A && nQtKey <= Qt::Key_Z)
-        return static_cast<UINT>('A' + (nQtKey - Qt::Key_A));
-    const bool bKeypad = modifiers.testFlag(Qt::KeypadModifier);
-    // Other keys go by their US position, except that a key typing punctuation is never a
-    // letter (AZERTY's "," sits where US has M).
-    if (bXkbScanCodes && !bKeypad)
-        if (const UINT vk = Lookup(US_POSITIONS, nNativeScanCode);
-            vk && (!IsLetterKey(vk) || IsOtherLetter(nQtKey)))
-            return vk;
-    if (nQtKey >= Qt::Key_0 && nQtKey <= Qt::Key_9)
-        return static_cast<UINT>((bKeypad ? VK_NUMPAD0 : '0') + (nQtKey - Qt::Key_0));
-    if (nQtKey >= Qt::Key_F1 && nQtKey <= Qt::Key_F24)
-        return VK_F1 + static_cast<UINT>(nQtKey - Qt::Key_F1);
-    if (bKeypad)
-        if (const UINT vk = Lookup(KEYPAD_OPERATORS, nQtKey))
-            return vk;
     if (const UINT vk = Lookup(NAMED_KEYS, nQtKey))
         return vk;
-    return Lookup(US_PUNCTUATION, nQtKey);
+    if (nQtKey >= Qt::Key_F1 && nQtKey <= Qt::Key_F24)
+        return VK_F1 + static_cast<UINT>(nQtKey - Qt::Key_F1);
+    KeyPress key;
+    if (IsCharacterKey(nQtKey)) {
+        key.chTyped = static_cast<char32_t>(nQtKey);
+        key.bTypedIsLetter = QChar::isLetter(key.chTyped);
+    }
+    key.nPositionVk = bXkbScanCodes ? Lookup(US_POSITIONS, nNativeScanCode) : 0;
+    key.bKeypad = modifiers.testFlag(Qt::KeypadModifier);
+    return AfxVirtualKeyOf(key);
 }
 
 DWORD ModifiersFromQt(Qt::KeyboardModifiers modifiers) {

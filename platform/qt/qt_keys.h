@@ -7,11 +7,10 @@
 #include <QtCore/qglobal.h>
 #include <QtCore/qnamespace.h>
 
-// The virtual-key code of a key, or 0 for a key the layer does not know. As on Windows, a
-// key that types a Latin letter is that letter (so Shift and Caps Lock do not matter, and a
-// German keyboard's Y is Y); a key that types a letter of another script is the letter at
-// its place on a US keyboard, read from its X keyboard scan code (bXkbScanCodes: the
-// platform reports those); a key that types punctuation or a digit is never a letter.
+// The virtual-key code of a key, or 0 for a key the layer does not know: Qt's named keys
+// here, every other key by the layer's key rule (platform/keymap.h) from the character it
+// types and its place, read from its X keyboard scan code (bXkbScanCodes: the platform
+// reports those).
 UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers modifiers,
                       bool bXkbScanCodes);
 
