@@ -2,6 +2,7 @@
 
 #include "icon_data.h"
 #include "resource.h"
+#include "version.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ constexpr DialogControl ABOUT_CONTROLS[] = {
     {ControlClass::Static, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT | SS_NOPREFIX, 37, 43, 75, 8,
      IDC_STATIC, "～　Morvane　～", 0},
     {ControlClass::Static, WS_CHILD | WS_VISIBLE | WS_GROUP | SS_LEFT, 25, 61, 98, 8, IDC_STATIC,
-     "Version 1.0.1", 0},
+     "Version " MORVANE_VERSION_DOTTED, 0},
     {ControlClass::Button, WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON, 49, 80, 50, 14,
      IDOK, "OK", 0},
 };
@@ -54,7 +55,7 @@ constexpr VersionString VERSION_STRINGS[] = {
     {"Comments", ""},
     {"CompanyName", "Morvane Works"},
     {"FileDescription", "Morvane keyboard practice game"},
-    {"FileVersion", "1, 0, 1, 0"},
+    {"FileVersion", MORVANE_VERSION_COMMAS},
     {"InternalName", "Morvane"},
     {"LegalCopyright", "Copyright (C) 2026 Morvane Works"},
     {"LegalTrademarks", ""},
@@ -65,8 +66,8 @@ constexpr VersionString VERSION_STRINGS[] = {
     {"SpecialBuild", ""},
 };
 constexpr VersionInfo VERSION{
-    {1, 0, 1, 0},    {1, 1, 0, 1},        0x3F, 0, VOS__WINDOWS32, VFT_APP, 0, "041104b0",
-    VERSION_STRINGS, LANG_JAPANESE_JAPAN, 1200};
+    {MORVANE_VERSION_PARTS}, {1, 1, 0, 1},        0x3F, 0, VOS__WINDOWS32, VFT_APP, 0, "041104b0",
+    VERSION_STRINGS,         LANG_JAPANESE_JAPAN, 1200};
 
 } // namespace
 
