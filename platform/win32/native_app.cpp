@@ -1,5 +1,5 @@
-// The native half of the program's run: the message loop with accelerator translation,
-// the about box's modal loop, the clock, the work area and the system metrics.
+// The native half of the program's run: the message loop, the about box's modal loop, the
+// clock, the work area and the system metrics.
 #include "native_shared.h"
 #include "win32_native.h"
 
@@ -20,13 +20,9 @@ std::wstring Widen(const std::string& strUtf8) {
 }
 
 namespace {
+// Keys are not translated here: the window procedure hands every key-down to the layer,
+// whose frame translates its accelerator table as on every other desktop.
 void Dispatch(MSG& msg) {
-    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && msg.hwnd) {
-        HWND hTop = GetAncestor(msg.hwnd, GA_ROOT);
-        auto hAccel = static_cast<HACCEL>(GetPropW(hTop, ACCEL_PROPERTY));
-        if (hAccel && TranslateAcceleratorW(hTop, hAccel, &msg))
-            return;
-    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

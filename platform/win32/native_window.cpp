@@ -136,10 +136,6 @@ Handle CreateNativeWindow(const WindowDesc& desc, IWindowEvents* pEvents) {
             DestroyMenu(hMenu);
         return nullptr;
     }
-    // A frame takes its caption, menu and accelerators from one resource id.
-    if (!bChild && desc.nIDorMenu)
-        if (HACCEL hAccel = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(desc.nIDorMenu)))
-            SetPropW(hWnd, ACCEL_PROPERTY, hAccel);
     // Messages of the creation itself had the default handling; the layer hears from now on.
     SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pEvents));
     return hWnd;
@@ -150,8 +146,7 @@ void DestroyNativeWindow(Handle hWnd) {
     if (!IsWindow(h))
         return;
     SetWindowLongPtrW(h, GWLP_USERDATA, 0);
-    RemovePropW(h, ACCEL_PROPERTY); // the table itself is the module's, freed at exit
-    ::DestroyWindow(h);             // its menu and timers go with it
+    ::DestroyWindow(h); // its menu and timers go with it
 }
 
 void StartTimer(Handle hWnd, std::uintptr_t nIDEvent, std::uint32_t nElapse) {

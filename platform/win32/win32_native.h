@@ -74,7 +74,7 @@ struct WindowDesc {
     std::uint32_t dwExStyle = 0;
     Rect rcWindow;               // in the parent's client coordinates for a child
     Handle hParent = nullptr;    // the parent of a child, the owner of a top-level window
-    std::uint32_t nIDorMenu = 0; // child id, or the menu (and accelerator) resource id
+    std::uint32_t nIDorMenu = 0; // child id, or the menu resource id
 };
 
 // Makes a window; null when the system refuses. pEvents hears from it from its first
@@ -106,8 +106,8 @@ Handle CreateNativeDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvent
 // alive until this returns.
 void RunModalDialog(Handle hDialog, Handle hOwner, const bool* pbEnded);
 
-// The message loop: keys for a top-level window made with resource id N go through
-// accelerator table N first. Returns QuitMessageLoop's code.
+// The message loop, until QuitMessageLoop; returns its code. Keys reach the windows as
+// they are: accelerators are the layer's to translate.
 int RunMessageLoop();
 void QuitMessageLoop(int nExitCode);
 // One turn of that loop: handles every message already waiting; false once the loop was

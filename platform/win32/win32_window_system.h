@@ -1,8 +1,8 @@
 // Win32WindowSystem: the native Windows backend of the window layer. Every window is a real
-// window made with CreateWindowExW, the about box is DialogBoxParamW on the dialog resource,
-// timers are SetTimer's, painting is SetDIBitsToDevice and the loop translates the frame's
-// accelerator resource. This half speaks the layer's terms only; everything that needs
-// <windows.h> is behind win32_native.h.
+// window made with CreateWindowExW, the about box a dialog made from the dialog resource
+// with its own modal loop, timers are SetTimer's and painting is SetDIBitsToDevice; keys go
+// to the layer, which translates the accelerators. This half speaks the layer's terms only;
+// everything that needs <windows.h> is behind win32_native.h.
 #pragma once
 
 #include "platform/window_system.h"
