@@ -101,8 +101,9 @@ function recorder(timeScale) {
   CanvasRenderingContext2D.prototype.putImageData = function (...args) {
     put.apply(this, args);
     if (this.canvas.id !== 'screen') return;
-    if (!T.firstFrameAt) T.firstFrameAt = performance.now();
-    T.frames.push({ seq: ++T.seq, pixels: this.getImageData(0, 0, W, H).data });
+    const pixels = this.getImageData(0, 0, W, H).data;
+    if (!T.firstFrameAt && pixels.some((v, i) => i % 4 !== 3 && v !== 0)) T.firstFrameAt = performance.now();
+    T.frames.push({ seq: ++T.seq, at: performance.now(), pixels });
     if (T.frames.length > 64) T.frames.shift();
   };
   T.decode = async (url) => {
@@ -173,8 +174,9 @@ function recorder(timeScale) {
 
 // Opens the game in a new page. Console errors, page errors and failed requests are kept in
 // `problems`; timeScale speeds the page's clock and timers up.
-export async function openGame(browser, url, { timeScale = 1, references = [], pictures = true, onRequest } = {}) {
+export async function openGame(browser, url, { timeScale = 1, references = [], pictures = true, onRequest, before } = {}) {
   const page = await browser.newPage();
+  if (before) await before(page);
   const problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
@@ -223,4 +225,34 @@ function helpers(page) {
       for (const m of modifiers.slice().reverse()) await page.keyboard.up(m);
     },
   };
+}
+
+// Loads the page cold and returns the milliseconds from navigation to the first non-black
+// frame, the bytes and requests it took (the tests' own fetches aside) and the page's marks.
+export async function measureLoad(browser, url) {
+  const page = await browser.newPage();
+  const cdp = await page.createCDPSession();
+  await cdp.send('Network.enable');
+  await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
+  const urls = new Map();
+  let bytes = 0;
+  let requests = 0;
+  cdp.on('Network.requestWillBeSent', (e) => urls.set(e.requestId, e.request.url));
+  cdp.on('Network.loadingFinished', (e) => {
+    if ((urls.get(e.requestId) || '').includes('/__')) return;
+    bytes += e.encodedDataLength;
+    requests += 1;
+  });
+  await page.evaluateOnNewDocument(recorder, 0);
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForFunction(() => window.__morvaneTest.firstFrameAt > 0, { polling: 10, timeout: 20000 });
+  const timing = await page.evaluate(() => ({
+    firstFrameMs: window.__morvaneTest.firstFrameAt,
+    marks: performance
+      .getEntries()
+      .filter((e) => e.entryType === 'mark' || e.entryType === 'resource')
+      .map((e) => `${e.name.replace(location.href, '')} ${Math.round(e.entryType === 'mark' ? e.startTime : e.responseEnd)}`),
+  }));
+  await page.close();
+  return { ...timing, bytes, requests };
 }
