@@ -84,9 +84,14 @@ var MorvaneWeb = {
     window.addEventListener('keydown', MorvaneWeb.onKeyDown);
     document.addEventListener('pointerdown', MorvaneWeb.onPointerDown);
     canvas.addEventListener('pointerdown', function (event) {
-      // A finger or a pen brings up the on-screen keyboard; a mouse gives the game the keys.
-      if (event.pointerType === 'mouse') canvas.focus();
-      else MorvaneWeb.el('typing').focus();
+      // A finger or a pen brings up the on-screen keyboard (and no mouse events follow to
+      // take the focus back); a mouse gives the game the keys.
+      if (event.pointerType === 'mouse') {
+        canvas.focus();
+        return;
+      }
+      event.preventDefault();
+      MorvaneWeb.el('typing').focus();
     });
     MorvaneWeb.el('typing').addEventListener('input', MorvaneWeb.onTyped);
     MorvaneWeb.startClock();
