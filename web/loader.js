@@ -4,7 +4,7 @@
 // before the program starts, so the program reads them by bare name as on the desktop. A
 // picture missing from the pack is simply absent, and the program says so.
 
-/* global Module, MorvaneLoad, FS, addRunDependency, removeRunDependency */
+/* global Module, MorvaneLoad, MorvaneAnnounce, FS, addRunDependency, removeRunDependency */
 Module['instantiateWasm'] = function (imports, receive) {
   MorvaneLoad.program
     .then(function (bytes) {
@@ -30,6 +30,7 @@ Module['preRun'].push(function () {
       files.forEach(function (file) {
         FS.writeFile('/' + file.name, file.bytes);
       });
+      MorvaneAnnounce.learn(files);
       removeRunDependency('pictures');
     },
     function () {

@@ -249,6 +249,8 @@ var MorvaneWeb = {
   present: function (x, y, ptr, width, height) {
     var pixels = new Uint8ClampedArray(HEAPU8.buffer, ptr, width * height * 4);
     MorvaneWeb.context.putImageData(new ImageData(pixels, width, height), x, y);
+    // The page's screen-reader announcements look at whole frames.
+    if (window.MorvaneAnnounce && x === 0 && y === 0 && width === 320 && height === 240) MorvaneAnnounce.look(pixels);
   },
 
   // -- keys ------------------------------------------------------------------------------

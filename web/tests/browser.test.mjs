@@ -124,6 +124,7 @@ test('a whole game with no keys runs out of time to the result screen, rank stam
   const game = await openGame(chromium.browser, server.url, { timeScale: 8, references: ['title'] });
   await toFirstLetter(game);
   const since = await game.waitForFrame(0, { sprites: [...RESULT_CAPTIONS, LOWEST_RANK_STAMP] }, 90000);
+  assert.match(await game.page.$eval('#spoken', (s) => s.textContent), /rank 4 of 4/);
   await game.waitForScreen(since, 'title', 30000);
   assert.deepEqual(game.problems, []);
   await game.page.close();

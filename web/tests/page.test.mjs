@@ -152,3 +152,20 @@ test('axe-core finds nothing serious on the title page or the closed page', asyn
   assert.deepEqual(await findings(), []);
   await game.page.close();
 });
+
+test('a polite live region says the letter shown and each result, in Japanese and English', async () => {
+  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  assert.equal(await game.page.$eval('#spoken', (s) => s.getAttribute('aria-live')), 'polite');
+  await toFirstLetter(game);
+  const spoken = (text) => game.page.waitForFunction((t) => document.getElementById('spoken').textContent.includes(t), {}, text);
+  const right = await game.letterOnScreen();
+  await spoken(`文字 ${right}。 letter ${right}.`);
+  await game.press(`Key${right}`);
+  await spoken('正解');
+  await spoken('GOOD!, letter');
+  const wrong = (await game.letterOnScreen()) === 'Q' ? 'W' : 'Q';
+  await game.press(`Key${wrong}`);
+  await spoken('ミス');
+  await spoken('MISS');
+  await game.page.close();
+});
