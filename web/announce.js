@@ -30,10 +30,11 @@ var MorvaneAnnounce = {
   },
 
   // Up to 96 non-black pixels of the rectangle, spread over it, where they land on screen.
+  // One pixel in nine is looked at: quick enough not to hold up the program's first frames.
   samples: function (picture, sx, sy, w, h, x, y) {
     var all = [];
-    for (var j = 0; j < h; ++j)
-      for (var i = 0; i < w; ++i) {
+    for (var j = 1; j < h; j += 3)
+      for (var i = 1; i < w; i += 3) {
         var c = picture.at(sx + i, sy + j);
         if (c[0] + c[1] + c[2]) all.push([((y + j) * MorvaneAnnounce.W + x + i) * 4, c]);
       }

@@ -1,20 +1,20 @@
-// The program's start in the page: it compiles the program from the bytes the page has
-// already fetched (see MorvaneLoad in index.html), so a server's MIME type for it does not
-// matter and it is downloaded once, and it puts the pictures into the program's file system
+// The program's start in the page: it instantiates the program the page has already
+// fetched and compiled from its bytes (see MorvaneLoad in index.html), so a server's MIME
+// type for it does not matter and it is downloaded once, and it puts the pictures into the program's file system
 // before the program starts, so the program reads them by bare name as on the desktop. A
 // picture missing from the pack is simply absent, and the program says so.
 
 /* global Module, MorvaneLoad, MorvaneAnnounce, FS, addRunDependency, removeRunDependency */
 Module['instantiateWasm'] = function (imports, receive) {
   MorvaneLoad.program
-    .then(function (bytes) {
-      return WebAssembly.instantiate(bytes, imports);
+    .then(function (module) {
+      return WebAssembly.instantiate(module, imports).then(function (instance) {
+        performance.mark('morvane: program instantiated');
+        receive(instance, module);
+      });
     })
     .then(
-      function (result) {
-        performance.mark('morvane: program compiled');
-        receive(result.instance, result.module);
-      },
+      function () {},
       function (error) {
         MorvaneLoad.fail(error);
       },
@@ -30,7 +30,11 @@ Module['preRun'].push(function () {
       files.forEach(function (file) {
         FS.writeFile('/' + file.name, file.bytes);
       });
-      MorvaneAnnounce.learn(files);
+      // Learning the pictures' shapes waits until the program has started; the logo's first
+      // frames are black anyway.
+      setTimeout(function () {
+        MorvaneAnnounce.learn(files);
+      }, 0);
       removeRunDependency('pictures');
     },
     function () {

@@ -94,7 +94,6 @@ var MorvaneWeb = {
       MorvaneWeb.el('typing').focus();
     });
     MorvaneWeb.el('typing').addEventListener('input', MorvaneWeb.onTyped);
-    MorvaneWeb.startClock();
     canvas.focus();
     performance.mark('morvane: started');
   },
@@ -611,6 +610,10 @@ var MorvaneWeb = {
     if (again) again.focus();
   },
 };
+
+// The clock's Worker starts while the program and its pictures are still on their way, so
+// the program's first timers do not wait for it.
+MorvaneWeb.startClock();
 
 Module['preRun'] = Module['preRun'] || [];
 Module['printErr'] = function (text) {

@@ -292,6 +292,7 @@ export async function measureLoad(browser, url) {
   await page.waitForFunction(() => window.__morvaneTest.firstFrameAt > 0, { polling: 10, timeout: 20000 });
   const timing = await page.evaluate(() => ({
     firstFrameMs: window.__morvaneTest.firstFrameAt,
+    startedMs: performance.getEntriesByName('morvane: started')[0]?.startTime ?? 0,
     marks: performance
       .getEntries()
       .filter((e) => e.entryType === 'mark' || e.entryType === 'resource')
