@@ -21,7 +21,6 @@ const TYPES = {
   '.css': 'text/css',
   '.js': 'text/javascript',
   '.wasm': 'application/wasm',
-  '.gz': 'application/gzip',
   '.bmp': 'image/bmp',
   '.png': 'image/png',
   '.ico': 'image/x-icon',
@@ -40,8 +39,9 @@ function fileFor(urlPath) {
 }
 
 // Serves the page folder, the reference pictures under /__references/ and the game's pictures
-// under /__assets/. Resolves once the server listens. With `encodeGz`, a .gz file goes out as
-// its unpacked self with Content-Encoding: gzip, as some servers send them.
+// under /__assets/. Resolves once the server listens. A .gz file goes out as
+// application/octet-stream, as from many plain servers; with `encodeGz`, as its unpacked self
+// with Content-Encoding: gzip, as some servers send them.
 export async function startServer({ encodeGz = false } = {}) {
   const server = http.createServer((req, res) => {
     const file = fileFor(new URL(req.url, 'http://127.0.0.1').pathname);
