@@ -28,7 +28,8 @@ Module['preRun'].push(function () {
   MorvaneLoad.pictures.then(
     function (files) {
       files.forEach(function (file) {
-        FS.writeFile('/' + file.name, file.bytes);
+        // The file system keeps the unpacked bytes as they are, without a copy.
+        FS.writeFile('/' + file.name, file.bytes, { canOwn: true });
       });
       // Learning the pictures' shapes waits until the program has started; the logo's first
       // frames are black anyway.
