@@ -10,6 +10,9 @@
 // ever paused, as in a desktop program. Like the desktop, the queue keeps at most one pending
 // paint per window and one pending tick per timer, and hands out posted input first, then
 // paints, then ticks.
+//
+// The timers run in a dedicated Worker, whose clock the browser does not slow down in a
+// background tab, so a hidden page plays on exactly as a minimised window does.
 
 /* global Module, HEAPU8, HEAP32, UTF8ToString */
 var MorvaneWeb = {
@@ -22,6 +25,9 @@ var MorvaneWeb = {
   paintDue: [],
   timers: new Map(),
   timersDue: [],
+  clock: null,
+  nextTimer: 1,
+  isMac: /Mac|iPhone|iPad|iPod/.test(navigator.platform),
   waiter: null,
   frameHwnd: 0,
   focusHwnd: 0,
@@ -77,10 +83,69 @@ var MorvaneWeb = {
     MorvaneWeb.context = canvas.getContext('2d', { alpha: false });
     window.addEventListener('keydown', MorvaneWeb.onKeyDown);
     document.addEventListener('pointerdown', MorvaneWeb.onPointerDown);
-    canvas.addEventListener('pointerdown', function () {
-      canvas.focus();
+    canvas.addEventListener('pointerdown', function (event) {
+      // A finger or a pen brings up the on-screen keyboard (and no mouse events follow to
+      // take the focus back); a mouse gives the game the keys.
+      if (event.pointerType === 'mouse') {
+        canvas.focus();
+        return;
+      }
+      event.preventDefault();
+      MorvaneWeb.el('typing').focus();
     });
+    MorvaneWeb.el('typing').addEventListener('input', MorvaneWeb.onTyped);
     canvas.focus();
+    performance.mark('morvane: started');
+  },
+
+  // The Worker's timers: 'set' starts a timer that posts its number every period, 'kill'
+  // stops it. Where no Worker can start, the page's own timers stand in.
+  startClock: function () {
+    var source =
+      'var t = {};' +
+      'onmessage = function (e) {' +
+      '  var d = e.data;' +
+      '  clearInterval(t[d.serial]);' +
+      '  delete t[d.serial];' +
+      '  if (d.period) t[d.serial] = setInterval(function () { postMessage(d.serial); }, d.period);' +
+      '};';
+    try {
+      var url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+      MorvaneWeb.clock = new Worker(url);
+      URL.revokeObjectURL(url);
+      MorvaneWeb.clock.onmessage = function (event) {
+        MorvaneWeb.tick(event.data);
+      };
+    } catch (error) {
+      MorvaneWeb.clock = null;
+    }
+  },
+
+  clockSet: function (timer, period) {
+    if (MorvaneWeb.clock) MorvaneWeb.clock.postMessage({ serial: timer.serial, period: period });
+    else
+      timer.handle = setInterval(function () {
+        MorvaneWeb.tick(timer.serial);
+      }, period);
+  },
+
+  clockKill: function (timer) {
+    if (MorvaneWeb.clock) MorvaneWeb.clock.postMessage({ serial: timer.serial, period: 0 });
+    else clearInterval(timer.handle);
+  },
+
+  // A tick of the timer with this serial number: it stays pending until the program takes
+  // it, and a timer with a tick pending gets no second one, so a late timer ticks once.
+  tick: function (serial) {
+    var found = null;
+    MorvaneWeb.timers.forEach(function (timer, key) {
+      if (timer.serial === serial) found = key;
+    });
+    var timer = found && MorvaneWeb.timers.get(found);
+    if (!timer || timer.due) return;
+    timer.due = true;
+    MorvaneWeb.timersDue.push(found);
+    MorvaneWeb.wake();
   },
 
   now: function () {
@@ -130,21 +195,16 @@ var MorvaneWeb = {
   setTimer: function (hwnd, id, period) {
     MorvaneWeb.killTimer(hwnd, id);
     var key = hwnd + ':' + id;
-    var timer = { hwnd: hwnd, id: id, due: false };
-    timer.handle = setInterval(function () {
-      if (timer.due) return; // one pending tick per timer, as on the desktop
-      timer.due = true;
-      MorvaneWeb.timersDue.push(key);
-      MorvaneWeb.wake();
-    }, period / MorvaneWeb.scale);
+    var timer = { hwnd: hwnd, id: id, due: false, serial: MorvaneWeb.nextTimer++ };
     MorvaneWeb.timers.set(key, timer);
+    MorvaneWeb.clockSet(timer, period / MorvaneWeb.scale);
   },
 
   killTimer: function (hwnd, id) {
     var key = hwnd + ':' + id;
     var timer = MorvaneWeb.timers.get(key);
     if (!timer) return;
-    clearInterval(timer.handle);
+    MorvaneWeb.clockKill(timer);
     MorvaneWeb.timers.delete(key);
     MorvaneWeb.timersDue = MorvaneWeb.timersDue.filter(function (k) {
       return k !== key;
@@ -188,29 +248,69 @@ var MorvaneWeb = {
   present: function (x, y, ptr, width, height) {
     var pixels = new Uint8ClampedArray(HEAPU8.buffer, ptr, width * height * 4);
     MorvaneWeb.context.putImageData(new ImageData(pixels, width, height), x, y);
+    // The page's screen-reader announcements look at whole frames.
+    if (window.MorvaneAnnounce && x === 0 && y === 0 && width === 320 && height === 240) MorvaneAnnounce.look(pixels);
   },
 
   // -- keys ------------------------------------------------------------------------------
 
   onKeyDown: function (event) {
-    if (MorvaneWeb.ended || MorvaneWeb.dialog) return; // the dialog handles its own keys
+    if (MorvaneWeb.ended) return;
+    if (MorvaneWeb.dialog) {
+      MorvaneWeb.dialogKey(event);
+      return;
+    }
     if (MorvaneWeb.menu && MorvaneWeb.menu.open >= 0) {
       MorvaneWeb.menuKey(event);
       return;
     }
     var vk = MorvaneWeb.KEY_CODES[event.code];
     if (!vk || !MorvaneWeb.focusHwnd) return;
+    // Tab and Shift+Tab move between the game and the menus; Enter and Space press a menu
+    // title that has the focus.
+    if (event.code === 'Tab') return;
+    var onTitle = document.activeElement && document.activeElement.classList.contains('menu-title');
+    if (onTitle && (event.code === 'Enter' || event.code === 'NumpadEnter' || event.code === 'Space')) return;
+    // Cmd is the Mac's Ctrl; elsewhere a key with the system's key held is the system's.
+    var ctrl = event.ctrlKey || (MorvaneWeb.isMac && event.metaKey);
+    if (event.metaKey && !MorvaneWeb.isMac) return;
+    if (MorvaneWeb.isMac && (vk === 0x5b || vk === 0x5c)) vk = 0x11;
     // Reload, full screen and the developer tools stay the browser's.
     if (event.code === 'F5' || event.code === 'F11' || event.code === 'F12') return;
-    if ((event.ctrlKey || event.metaKey) && event.code === 'KeyR') return;
+    if (ctrl && event.code === 'KeyR') return;
     event.preventDefault();
-    var mods = (event.shiftKey ? MorvaneWeb.MOD_SHIFT : 0) | (event.ctrlKey ? MorvaneWeb.MOD_CONTROL : 0) |
+    var mods = (event.shiftKey ? MorvaneWeb.MOD_SHIFT : 0) | (ctrl ? MorvaneWeb.MOD_CONTROL : 0) |
       (event.altKey ? MorvaneWeb.MOD_ALT : 0);
-    var sys = vk === 0x12 || vk === 0x79 || (event.altKey && !event.ctrlKey);
+    var sys = vk === 0x12 || vk === 0x79 || (event.altKey && !ctrl);
     // Repeat count 1; bit 30: the key was already down (auto-repeat); bit 29: Alt is down.
     var lParam = 1 | (event.repeat ? 0x40000000 : 0) | (event.altKey ? 0x20000000 : 0);
     MorvaneWeb.post(MorvaneWeb.focusHwnd, sys ? MorvaneWeb.WM_SYSKEYDOWN : MorvaneWeb.WM_KEYDOWN, vk, lParam,
       mods);
+  },
+
+  // Text from an on-screen keyboard, which often sends no usable key code: each letter it
+  // types is a press of that letter's key. The field is emptied so it never shows text.
+  onTyped: function (event) {
+    var text = event.target.value;
+    event.target.value = '';
+    if (MorvaneWeb.ended || MorvaneWeb.dialog || !MorvaneWeb.focusHwnd) return;
+    for (var i = 0; i < text.length; ++i) {
+      var c = text[i].toUpperCase();
+      if (c >= 'A' && c <= 'Z') MorvaneWeb.post(MorvaneWeb.focusHwnd, MorvaneWeb.WM_KEYDOWN, c.charCodeAt(0), 1, 0);
+    }
+  },
+
+  // In the dialog, Enter presses the default button unless the focus is on another button
+  // (a click on the dialog's text or caption must not take Enter away from OK).
+  dialogKey: function (event) {
+    var dialog = MorvaneWeb.dialog;
+    if (event.code !== 'Enter' && event.code !== 'NumpadEnter') return;
+    var focused = document.activeElement;
+    if (focused && focused.tagName === 'BUTTON' && dialog.element.contains(focused)) return;
+    if (!dialog.defaultButton) return;
+    event.preventDefault();
+    dialog.defaultButton.focus();
+    dialog.defaultButton.click();
   },
 
   // A system key that no accelerator took: Alt+mnemonic opens its menu, F10 the first one.
@@ -269,7 +369,7 @@ var MorvaneWeb = {
     title.className = 'menu-title';
     title.setAttribute('aria-haspopup', 'menu');
     title.setAttribute('aria-expanded', 'false');
-    title.tabIndex = -1;
+    title.tabIndex = 0;
     title.appendChild(label.node);
     title.addEventListener('click', function () {
       if (menu.open === index) MorvaneWeb.closeMenus();
@@ -496,9 +596,11 @@ var MorvaneWeb = {
   finish: function (status) {
     MorvaneWeb.ended = true;
     MorvaneWeb.timers.forEach(function (timer) {
-      clearInterval(timer.handle);
+      MorvaneWeb.clockKill(timer);
     });
     MorvaneWeb.timers.clear();
+    if (MorvaneWeb.clock) MorvaneWeb.clock.terminate();
+    MorvaneWeb.clock = null;
     MorvaneWeb.el('menubar').replaceChildren();
     document.body.classList.add('ended');
     if (status !== 0) document.body.classList.add('failed');
@@ -508,6 +610,10 @@ var MorvaneWeb = {
     if (again) again.focus();
   },
 };
+
+// The clock's Worker starts while the program and its pictures are still on their way, so
+// the program's first timers do not wait for it.
+MorvaneWeb.startClock();
 
 Module['preRun'] = Module['preRun'] || [];
 Module['printErr'] = function (text) {

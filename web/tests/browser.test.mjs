@@ -1,10 +1,13 @@
 // The web build played in headless Chromium: start-up, the title picture, judged keys, the
 // quit prompt, the menus and the about box, a whole game, the end of the program, and a
-// picture that cannot be fetched.
+// picture missing from the pictures' pack.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import path from 'node:path';
 import { after, before, test } from 'node:test';
+import { gunzipSync, gzipSync } from 'node:zlib';
 
-import { launchBrowser, openGame, startServer } from './harness.mjs';
+import { SITE, launchBrowser, openGame, startServer } from './harness.mjs';
 
 // Sprite-sheet rectangles [sx, sy, w, h] at their screen places [x, y].
 const GOOD_MARK = [0, 0, 160, 32, 80, 184];
@@ -121,6 +124,7 @@ test('a whole game with no keys runs out of time to the result screen, rank stam
   const game = await openGame(chromium.browser, server.url, { timeScale: 8, references: ['title'] });
   await toFirstLetter(game);
   const since = await game.waitForFrame(0, { sprites: [...RESULT_CAPTIONS, LOWEST_RANK_STAMP] }, 90000);
+  assert.match(await game.page.$eval('#spoken', (s) => s.textContent), /rank 4 of 4/);
   await game.waitForScreen(since, 'title', 30000);
   assert.deepEqual(game.problems, []);
   await game.page.close();
@@ -143,11 +147,21 @@ test('J, and File > Exit by mouse, end the program; Start again brings the title
   await game.page.close();
 });
 
-test('a picture that cannot be fetched is named on the page and no game starts', async () => {
+test('a picture missing from the pack is named on the page and no game starts', async () => {
+  // The pack without Q.bmp: tar entries are a 512-byte header and the data in 512-byte blocks.
+  const tar = gunzipSync(readFileSync(path.join(SITE, 'pictures.tar.gz')));
+  const kept = [];
+  for (let at = 0; at + 512 <= tar.length && tar[at] !== 0; ) {
+    const size = parseInt(tar.subarray(at + 124, at + 136).toString().replace(/\0.*$/s, ''), 8);
+    const end = at + 512 + Math.ceil(size / 512) * 512;
+    if (!tar.subarray(at, at + 100).toString().startsWith('Q.bmp\0')) kept.push(tar.subarray(at, end));
+    at = end;
+  }
+  const body = gzipSync(Buffer.concat([...kept, Buffer.alloc(1024)]));
   const game = await openGame(chromium.browser, server.url, {
     pictures: false,
     onRequest: (request) => {
-      if (request.url().endsWith('/pictures/Q.bmp.gz')) request.respond({ status: 404, body: '' });
+      if (request.url().endsWith('/pictures.tar.gz')) request.respond({ status: 200, body });
       else request.continue();
     },
   });

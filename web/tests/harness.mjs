@@ -39,8 +39,10 @@ function fileFor(urlPath) {
 }
 
 // Serves the page folder, the reference pictures under /__references/ and the game's pictures
-// under /__assets/. Resolves once the server listens.
-export async function startServer() {
+// under /__assets/. Resolves once the server listens. A .gz file goes out as
+// application/octet-stream, as from many plain servers; with `encodeGz`, as its unpacked self
+// with Content-Encoding: gzip, as some servers send them.
+export async function startServer({ encodeGz = false } = {}) {
   const server = http.createServer((req, res) => {
     const file = fileFor(new URL(req.url, 'http://127.0.0.1').pathname);
     let body;
@@ -53,7 +55,12 @@ export async function startServer() {
       res.writeHead(404).end();
       return;
     }
-    res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' }).end(body);
+    const headers = { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' };
+    if (encodeGz && file.endsWith('.gz')) {
+      headers['Content-Type'] = TYPES[path.extname(file.slice(0, -3))] || 'application/octet-stream';
+      headers['Content-Encoding'] = 'gzip';
+    }
+    res.writeHead(200, headers).end(body);
   });
   await new Promise((resolve, reject) => {
     server.once('error', reject);
@@ -65,11 +72,17 @@ export async function startServer() {
   };
 }
 
-export async function launchBrowser() {
+// With `throttled`, a tab in the background has its timers slowed down as in a browser
+// someone uses (the driver's defaults switch that off).
+export async function launchBrowser({ throttled = false } = {}) {
   const profile = mkdtempSync(path.join(os.tmpdir(), 'morvane-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM,
     headless: true,
+    ignoreDefaultArgs: throttled
+      ? ['--disable-background-timer-throttling', '--disable-backgrounding-occluded-windows',
+          '--disable-renderer-backgrounding']
+      : [],
     args: [
       '--no-sandbox',
       '--disable-gpu',
@@ -101,8 +114,9 @@ function recorder(timeScale) {
   CanvasRenderingContext2D.prototype.putImageData = function (...args) {
     put.apply(this, args);
     if (this.canvas.id !== 'screen') return;
-    if (!T.firstFrameAt) T.firstFrameAt = performance.now();
-    T.frames.push({ seq: ++T.seq, pixels: this.getImageData(0, 0, W, H).data });
+    const pixels = this.getImageData(0, 0, W, H).data;
+    if (!T.firstFrameAt && pixels.some((v, i) => i % 4 !== 3 && v !== 0)) T.firstFrameAt = performance.now();
+    T.frames.push({ seq: ++T.seq, at: performance.now(), pixels });
     if (T.frames.length > 64) T.frames.shift();
   };
   T.decode = async (url) => {
@@ -148,6 +162,33 @@ function recorder(timeScale) {
       }
     return true;
   };
+  // The width of the time bar on screen (0 to 256): its rightmost column drawn from the sprite.
+  T.barWidth = (pixels) => {
+    for (let c = 255; c >= 0; --c) {
+      let drawn = 0;
+      let same = true;
+      for (let j = 0; j < 16 && same; ++j) {
+        const s = ((160 + j) * T.sprite.width + c) * 4;
+        const d = ((184 + j) * W + 32 + c) * 4;
+        if (T.sprite.data[s] + T.sprite.data[s + 1] + T.sprite.data[s + 2] === 0) continue;
+        ++drawn;
+        same = pixels[d] === T.sprite.data[s] && pixels[d + 1] === T.sprite.data[s + 1] && pixels[d + 2] === T.sprite.data[s + 2];
+      }
+      if (drawn && same) return c + 1;
+    }
+    return 0;
+  };
+  // The first frame after `since` whose time bar is narrower than the frame's before it.
+  T.barStep = (since) => {
+    for (let i = 1; i < T.frames.length; ++i) {
+      const frame = T.frames[i];
+      if (frame.seq <= since) continue;
+      const width = T.barWidth(frame.pixels);
+      const before = T.barWidth(T.frames[i - 1].pixels);
+      if (width > 0 && width < before) return { seq: frame.seq, at: frame.at, width };
+    }
+    return null;
+  };
   // The letter on screen, or null.
   T.letterOf = (pixels) => {
     for (const { letter, image } of T.letters)
@@ -173,8 +214,13 @@ function recorder(timeScale) {
 
 // Opens the game in a new page. Console errors, page errors and failed requests are kept in
 // `problems`; timeScale speeds the page's clock and timers up.
-export async function openGame(browser, url, { timeScale = 1, references = [], pictures = true, onRequest } = {}) {
+export async function openGame(
+  browser,
+  url,
+  { timeScale = 1, references = [], pictures = true, onRequest, before, viewport = { width: 800, height: 640 } } = {},
+) {
   const page = await browser.newPage();
+  if (before) await before(page);
   const problems = [];
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
@@ -185,7 +231,7 @@ export async function openGame(browser, url, { timeScale = 1, references = [], p
     await page.setRequestInterception(true);
     page.on('request', onRequest);
   }
-  await page.setViewport({ width: 800, height: 640 });
+  await page.setViewport(viewport);
   await page.evaluateOnNewDocument(recorder, timeScale);
   await page.goto(url, { waitUntil: 'load' });
   await page.evaluate(
@@ -223,4 +269,35 @@ function helpers(page) {
       for (const m of modifiers.slice().reverse()) await page.keyboard.up(m);
     },
   };
+}
+
+// Loads the page cold and returns the milliseconds from navigation to the first non-black
+// frame, the bytes and requests it took (the tests' own fetches aside) and the page's marks.
+export async function measureLoad(browser, url) {
+  const page = await browser.newPage();
+  const cdp = await page.createCDPSession();
+  await cdp.send('Network.enable');
+  await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
+  const urls = new Map();
+  let bytes = 0;
+  let requests = 0;
+  cdp.on('Network.requestWillBeSent', (e) => urls.set(e.requestId, e.request.url));
+  cdp.on('Network.loadingFinished', (e) => {
+    if ((urls.get(e.requestId) || '').includes('/__')) return;
+    bytes += e.encodedDataLength;
+    requests += 1;
+  });
+  await page.evaluateOnNewDocument(recorder, 0);
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForFunction(() => window.__morvaneTest.firstFrameAt > 0, { polling: 10, timeout: 20000 });
+  const timing = await page.evaluate(() => ({
+    firstFrameMs: window.__morvaneTest.firstFrameAt,
+    startedMs: performance.getEntriesByName('morvane: started')[0]?.startTime ?? 0,
+    marks: performance
+      .getEntries()
+      .filter((e) => e.entryType === 'mark' || e.entryType === 'resource')
+      .map((e) => `${e.name.replace(location.href, '')} ${Math.round(e.entryType === 'mark' ? e.startTime : e.responseEnd)}`),
+  }));
+  await page.close();
+  return { ...timing, bytes, requests };
 }

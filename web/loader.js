@@ -1,0 +1,45 @@
+// The program's start in the page: it instantiates the program the page has already
+// fetched and compiled from its bytes (see MorvaneLoad in index.html), so a server's MIME
+// type for it does not matter and it is downloaded once, and it puts the pictures into the program's file system
+// before the program starts, so the program reads them by bare name as on the desktop. A
+// picture missing from the pack is simply absent, and the program says so.
+
+/* global Module, MorvaneLoad, MorvaneAnnounce, FS, addRunDependency, removeRunDependency */
+Module['instantiateWasm'] = function (imports, receive) {
+  MorvaneLoad.program
+    .then(function (module) {
+      return WebAssembly.instantiate(module, imports).then(function (instance) {
+        performance.mark('morvane: program instantiated');
+        receive(instance, module);
+      });
+    })
+    .then(
+      function () {},
+      function (error) {
+        MorvaneLoad.fail(error);
+      },
+    );
+  return {};
+};
+
+Module['preRun'] = Module['preRun'] || [];
+Module['preRun'].push(function () {
+  addRunDependency('pictures');
+  MorvaneLoad.pictures.then(
+    function (files) {
+      files.forEach(function (file) {
+        // The file system keeps the unpacked bytes as they are, without a copy.
+        FS.writeFile('/' + file.name, file.bytes, { canOwn: true });
+      });
+      // Learning the pictures' shapes waits until the program has started; the logo's first
+      // frames are black anyway.
+      setTimeout(function () {
+        MorvaneAnnounce.learn(files);
+      }, 0);
+      removeRunDependency('pictures');
+    },
+    function () {
+      // The page has said what failed; the program does not start without its pictures.
+    },
+  );
+});
