@@ -1,5 +1,6 @@
 // CGameView's flow: the timer ticks that run the logo, the title, the intro of a game and
 // the drill, and the steps that start a phase or end a game.
+#include "game_speech.h"
 #include "game_view.h"
 
 #include "platform/clock.h"
@@ -131,6 +132,7 @@ void CGameView::OnIntroTick() {
     m_nMark = MARK_NONE;
     DrawPlayScreen();
     DrawStartCaption();
+    Announce(SpokenLetter(m_letters[m_nLetter].m_chLetter));
     SetTimer(TIMER_START_CAPTION, PERIOD_START_CAPTION, nullptr);
     SetTimer(TIMER_DRAIN, PERIOD_DRAIN, nullptr);
     SetTimer(TIMER_CLOCK, PERIOD_CLOCK, nullptr);

@@ -1,5 +1,6 @@
 // CGameView's keys: F and J on the title, letters judged by reaction time during play,
 // and the quit prompt with Esc, Y and N.
+#include "game_speech.h"
 #include "game_view.h"
 
 #include "platform/clock.h"
@@ -83,6 +84,7 @@ void CGameView::JudgeLetter(UINT nChar) {
         DrawHitMark();
     else
         DrawMissMark();
+    Announce(SpokenResult(m_nMark == MARK_HIT, m_letters[m_nLetter].m_chLetter));
     if (m_nGauge < 0)
         GameOver();
 }

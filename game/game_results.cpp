@@ -1,5 +1,6 @@
 // CGameView's end of a game by time: the score and rank, the time-up banner, the result
 // screen that builds up in four stages, and the end banner before the logo returns.
+#include "game_speech.h"
 #include "game_view.h"
 
 int CGameView::RankForScore(int nScore) {
@@ -53,6 +54,8 @@ void CGameView::OnResultTick() {
     if (t < RESULT_TICKS) {
         DrawResultBackdrop();
         DrawResults();
+        if (m_nTick == RESULT_STAMP_AFTER + 1) // the tick the rank stamp first shows
+            Announce(SpokenRank(m_nRank));
         InvalidateView();
         return;
     }

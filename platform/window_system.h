@@ -9,6 +9,7 @@
 #include "wintypes.h"
 
 #include <memory>
+#include <string>
 
 class PresentTarget;
 struct DialogTemplate;
@@ -44,6 +45,9 @@ public:
     virtual RECT GetWindowRect() const = 0;
     // The target OnPaint draws into; valid only while a paint is being handled.
     virtual PresentTarget* PaintTarget() = 0;
+    // Says a text (UTF-8) to a player who uses a screen reader, politely: after what is
+    // being read now. A desktop that has no such channel yet says nothing.
+    virtual void Announce(const std::string& /*strText*/) {}
 };
 
 // The native side of a dialog made from a template: a window with a modal loop. Its native

@@ -268,6 +268,11 @@ void CWnd::GetClientRect(RECT* lpRect) const {
         *lpRect = m_pPeer ? m_pPeer->GetClientRect() : RECT{};
 }
 
+void CWnd::Announce(const std::string& strText) {
+    if (m_pPeer)
+        m_pPeer->Announce(strText);
+}
+
 void CWnd::GetWindowRect(RECT* lpRect) const {
     if (lpRect)
         *lpRect = m_pPeer ? m_pPeer->GetWindowRect() : RECT{};

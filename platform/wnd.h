@@ -50,6 +50,8 @@ public:
     void UpdateWindow();
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void GetClientRect(RECT* lpRect) const;
+    // What a screen reader should say of this window now (the desktop's accessibility channel).
+    void Announce(const std::string& strText);
     // The outer rectangle in screen coordinates.
     void GetWindowRect(RECT* lpRect) const;
     // Centres this window over its owner (or pAlternateOwner), or over the work area when

@@ -4,7 +4,7 @@
 // before the program starts, so the program reads them by bare name as on the desktop. A
 // picture missing from the pack is simply absent, and the program says so.
 
-/* global Module, MorvaneLoad, MorvaneAnnounce, FS, addRunDependency, removeRunDependency */
+/* global Module, MorvaneLoad, FS, addRunDependency, removeRunDependency */
 Module['instantiateWasm'] = function (imports, receive) {
   MorvaneLoad.program
     .then(function (module) {
@@ -31,11 +31,6 @@ Module['preRun'].push(function () {
         // The file system keeps the unpacked bytes as they are, without a copy.
         FS.writeFile('/' + file.name, file.bytes, { canOwn: true });
       });
-      // Learning the pictures' shapes waits until the program has started; the logo's first
-      // frames are black anyway.
-      setTimeout(function () {
-        MorvaneAnnounce.learn(files);
-      }, 0);
       removeRunDependency('pictures');
     },
     function () {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <map>
+#include <string>
+#include <vector>
 
 class HeadlessSystem;
 
@@ -28,6 +30,7 @@ public:
     RECT GetClientRect() const override;
     RECT GetWindowRect() const override;
     PresentTarget* PaintTarget() override;
+    void Announce(const std::string& strText) override { m_announcements.push_back(strText); }
 
     CWnd& Window() const { return m_wnd; }
     std::uint64_t Serial() const { return m_nSerial; }
@@ -48,6 +51,8 @@ public:
     void ResetCounters();
 
     const CapturedPicture& Picture() const { return m_picture; }
+    // Every text the window gave the screen reader, oldest first.
+    const std::vector<std::string>& Announcements() const { return m_announcements; }
 
 protected:
     HeadlessSystem* System() const { return m_pSystem; }
@@ -75,6 +80,7 @@ private:
     int m_nPaints = 0;
     std::map<UINT_PTR, int> m_ticks;
     CapturedPicture m_picture;
+    std::vector<std::string> m_announcements;
 };
 
 // A dialog on the headless desktop. Its modal loop runs the system's modal-loop hook once

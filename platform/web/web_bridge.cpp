@@ -19,6 +19,7 @@ EM_JS(void, morvane_present, (int x, int y, const std::uint8_t* pRGBA, int cx, i
     MorvaneWeb.present(x, y, pRGBA, cx, cy);
 });
 EM_JS(void, morvane_set_title, (const char* pszTitle), { document.title = UTF8ToString(pszTitle); });
+EM_JS(void, morvane_announce, (const char* pszText), { MorvaneWeb.announce(UTF8ToString(pszText)); });
 EM_JS(void, morvane_menu_begin, (int nWindow), { MorvaneWeb.menuBegin(nWindow); });
 EM_JS(void, morvane_menu_popup, (const char* pszText), { MorvaneWeb.menuPopup(UTF8ToString(pszText)); });
 EM_JS(void, morvane_menu_item, (const char* pszText, UINT nID), {
@@ -86,6 +87,9 @@ void Present(int x, int y, const std::uint8_t* pRGBA, int nWidth, int nHeight) {
 }
 void SetTitle(const char* pszTitle) {
     morvane_set_title(pszTitle);
+}
+void Announce(const char* pszText) {
+    morvane_announce(pszText);
 }
 void MenuBegin(int nWindow) {
     morvane_menu_begin(nWindow);

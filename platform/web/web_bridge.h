@@ -43,6 +43,8 @@ void SetFocusWindow(int nWindow);
 void Present(int x, int y, const std::uint8_t* pRGBA, int nWidth, int nHeight);
 
 void SetTitle(const char* pszTitle);
+// Says a text (UTF-8) in the page's polite live region, for screen readers.
+void Announce(const char* pszText);
 // The menu bar of the top-level window nWindow, popup by popup, item by item (UTF-8, '&'
 // before the mnemonic); choosing an item posts WM_COMMAND with its id to nWindow.
 void MenuBegin(int nWindow);

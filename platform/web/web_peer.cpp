@@ -45,6 +45,10 @@ void WebWndPeer::Invalidate(bool /*bErase*/) {
         web::Invalidate(m_nHandle);
 }
 
+void WebWndPeer::Announce(const std::string& strText) {
+    web::Announce(strText.c_str());
+}
+
 void WebWndPeer::SetFocus() {
     m_system.MoveFocus(*this);
 }

@@ -28,6 +28,7 @@ public:
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
     RECT GetWindowRect() const override { return m_rcWindow; }
+    void Announce(const std::string& strText) override;
     PresentTarget* PaintTarget() override { return m_bPainting ? this : nullptr; }
 
     int Handle() const { return m_nHandle; }

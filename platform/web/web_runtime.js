@@ -248,8 +248,25 @@ var MorvaneWeb = {
   present: function (x, y, ptr, width, height) {
     var pixels = new Uint8ClampedArray(HEAPU8.buffer, ptr, width * height * 4);
     MorvaneWeb.context.putImageData(new ImageData(pixels, width, height), x, y);
-    // The page's screen-reader announcements look at whole frames.
-    if (window.MorvaneAnnounce && x === 0 && y === 0 && width === 320 && height === 240) MorvaneAnnounce.look(pixels);
+  },
+
+  // What the program says to a screen reader, in the page's polite live region. Its texts are
+  // Japanese, then English after "。 ": the English part is marked as such, so a reader
+  // speaks each in its own voice.
+  announce: function (text) {
+    var region = document.getElementById('spoken');
+    if (!region) return;
+    var at = text.indexOf('\u3002 ');
+    var ja = document.createElement('span');
+    ja.textContent = at < 0 ? text : text.slice(0, at + 1);
+    var parts = [ja];
+    if (at >= 0) {
+      var en = document.createElement('span');
+      en.lang = 'en';
+      en.textContent = text.slice(at + 1);
+      parts.push(en);
+    }
+    region.replaceChildren.apply(region, parts);
   },
 
   // -- keys ------------------------------------------------------------------------------

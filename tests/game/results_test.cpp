@@ -111,6 +111,25 @@ TEST_F(ResultsTest, TimeUpBannerFor60TicksThenTheResultScreenBuildsUp) {
     EXPECT_EQ(Back(0, 88), 0u);
 }
 
+TEST_F(ResultsTest, AScreenReaderHearsTheLetterEachResultAndTheRankAsTheyAppear) {
+    auto letter = [this] { return std::string(1, static_cast<char>(RightKey())); };
+    const std::vector<std::string>& said = Peer().Announcements();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said.back(), "文字 " + letter() + "。 letter " + letter() + ".");
+    system.PressKey(*view, RightKey());
+    EXPECT_EQ(said.back(), "正解、文字 " + letter() + "。 GOOD!, letter " + letter() + ".");
+    system.PressKey(*view, WrongKey());
+    EXPECT_EQ(said.back(), "ミス、文字 " + letter() + "。 MISS, letter " + letter() + ".");
+
+    TimeUpWith({0, 0, 0, 0}, {0, 0, 0, 0});
+    RunTicks(TIMER_TIME_UP, 61);
+    RunTicks(TIMER_RESULT, 150);
+    const std::size_t nBefore = said.size();
+    RunTicks(TIMER_RESULT, 150); // the stamp shows from the 151st tick on
+    ASSERT_EQ(said.size(), nBefore + 1);
+    EXPECT_EQ(said.back(), "ランク 4（4 段階、1 が最高）。 rank 4 of 4 (1 is the best).");
+}
+
 TEST_F(ResultsTest, StampIsTakenFromEightyTimesTheRank) {
     TimeUpWith({0, 0, 0, 0}, {0, 0, 0, 0});
     RunTicks(TIMER_TIME_UP, 61);
