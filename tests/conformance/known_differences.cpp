@@ -26,7 +26,7 @@ constexpr std::array KNOWN = {
     // Qt (the offscreen platform in the tests).
     KnownDifference{"qt", "FrameIsCentredInTheWorkArea",
                     "the frame is placed by the decoration sizes the layer assumes; a platform that "
-                    "draws none (offscreen) leaves it half a caption above the centre"},
+                    "draws none (offscreen) leaves it half those decorations above the centre"},
 
     // Win32 under Wine.
     KnownDifference{"win32", "ClientAreaIs640x480AtScaleTwo",
