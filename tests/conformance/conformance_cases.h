@@ -1,6 +1,7 @@
 // The conformance suite: the real program started on one backend, with the game's pictures
-// (or without them) in a folder of its own. A backend's test program instantiates it once:
-//   INSTANTIATE_CONFORMANCE(Headless, conformance::Backend{"headless", &MakeDriver});
+// (or without them) in a folder of its own. A backend's test program instantiates it once,
+// inside namespace conformance:
+//   INSTANTIATE_CONFORMANCE(Headless, (Backend{"headless", &MakeDriver}));
 #pragma once
 
 #include "conformance_driver.h"
