@@ -1,5 +1,6 @@
-// The program on the Qt desktop (offscreen): the real window, its menu and about box, the
-// game running behind the modal box, F and J on the title, and a failed start-up.
+// The program on the Qt desktop (offscreen): what only Qt shows of the real window and its
+// about box, F on the title, menu mode, and a failed start-up's search. What every backend
+// shares is the conformance suite's.
 #include "app/drillapp.h"
 #include "app/mainfrm.h"
 #include "app/resource.h"
@@ -30,23 +31,6 @@ QWidget* WidgetOf(const CWnd& wnd) {
     return pPeer ? pPeer->Widget() : nullptr;
 }
 
-// Counts the events of one kind a widget receives.
-class EventCounter : public QObject {
-public:
-    EventCounter(QObject* pTarget, QEvent::Type type) : m_type(type) { pTarget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* pEvent) override {
-        if (pEvent->type() == m_type)
-            ++count;
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-};
-
 } // namespace
 
 class QtShellTest : public QObject {
@@ -56,10 +40,9 @@ private slots:
     void init();
     void cleanup();
 
-    void theWindowHasAnExactClientAreaTheMenuAndTheTitle();
-    void theAboutBoxIsModalWhileTheGameGoesOn();
+    void theWindowHasItsTitleAFixedSizeAndABlackFirstPicture();
+    void theAboutBoxShowsItsTemplateAndHandsTheKeyboardBack();
     void fOnTheTitleStartsAGameAndExitEndsIt();
-    void jOnTheTitleEndsTheProgramWithStatusZero();
     void menuModeShowsTheFirstTitleUntilEscOrAClick();
     void aMissingPictureEndsTheProgramWithStatusOneAndAMessage();
 
@@ -109,26 +92,17 @@ int QtShellTest::RunProgram(const std::function<void()>& step) {
     return AfxWinMain([this] { return m_pSystem->Run(); });
 }
 
-void QtShellTest::theWindowHasAnExactClientAreaTheMenuAndTheTitle() {
+void QtShellTest::theWindowHasItsTitleAFixedSizeAndABlackFirstPicture() {
     QVERIFY(m_pApp->InitApplication());
     QVERIFY(m_pApp->InitInstance());
     QMainWindow* pMain = FrameWidget();
     QVERIFY(pMain && pMain->isVisible());
     QCOMPARE(pMain->windowTitle(), QStringLiteral("Morvane"));
-    QCOMPARE(QtPeerOf(*Frame())->ClientWidget()->size(), QSize(320, 240));
-    QCOMPARE(ViewWidget()->geometry(), QRect(0, 0, 320, 240));
+    QCOMPARE(ViewWidget()->pos(), QPoint(0, 0));
     QCOMPARE(pMain->minimumSize(), pMain->maximumSize());
     QVERIFY(pMain->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(pMain->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!pMain->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-
-    const QList<QAction*> popups = pMain->menuBar()->actions();
-    QCOMPARE(popups.size(), 2);
-    QCOMPARE(popups[0]->text(), QString::fromUtf8("ﾌｧｲﾙ(&F)"));
-    QCOMPARE(popups[1]->text(), QString::fromUtf8("ﾍﾙﾌﾟ(&H)"));
-    QCOMPARE(popups[0]->menu()->actions().size(), 1);
-    QCOMPARE(popups[0]->menu()->actions()[0]->text(), QString::fromUtf8("終了(&X)"));
-    QCOMPARE(popups[1]->menu()->actions()[0]->text(), QString::fromUtf8("ﾊﾞｰｼﾞｮﾝ情報(&A)..."));
 
     // Before the logo wipe reaches its first rows, the view shows its black back buffer.
     const QImage first = ViewWidget()->grab().toImage();
@@ -137,12 +111,10 @@ void QtShellTest::theWindowHasAnExactClientAreaTheMenuAndTheTitle() {
     QCOMPARE(first.pixel(319, 239), qRgb(0, 0, 0));
 }
 
-void QtShellTest::theAboutBoxIsModalWhileTheGameGoesOn() {
+void QtShellTest::theAboutBoxShowsItsTemplateAndHandsTheKeyboardBack() {
     QVERIFY(m_pApp->InitInstance());
     QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
     QTRY_COMPARE(QApplication::focusWidget(), ViewWidget());
-    EventCounter ticks(ViewWidget(), QEvent::Timer);
-    EventCounter paints(ViewWidget(), QEvent::Paint);
     bool bChecked = false;
     QTimer::singleShot(0, this, [&] {
         auto* pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -165,11 +137,6 @@ void QtShellTest::theAboutBoxIsModalWhileTheGameGoesOn() {
         const QFont font = DialogFont(dlg);
         const RECT rc = MapDialogRect(RECT{0, 0, 149, 101}, DialogUnitsOf(font));
         QCOMPARE(pDialog->size(), QSize(rc.right, rc.bottom));
-        // The game is not paused: the view's timers fire and it repaints behind the box.
-        const int nTicks = ticks.count;
-        const int nPaints = paints.count;
-        QTRY_VERIFY(ticks.count >= nTicks + 10);
-        QTRY_VERIFY(paints.count > nPaints);
         QPushButton* pOk = pDialog->findChild<QPushButton*>();
         QVERIFY(pOk && pOk->isDefault());
         QCOMPARE(pOk->text(), QStringLiteral("OK"));
@@ -198,20 +165,6 @@ void QtShellTest::fOnTheTitleStartsAGameAndExitEndsIt() {
         }
     });
     QVERIFY(bStarted);
-    QCOMPARE(nStatus, 0);
-    QCOMPARE(m_pApp->m_pMainWnd, nullptr);
-}
-
-void QtShellTest::jOnTheTitleEndsTheProgramWithStatusZero() {
-    bool bPressed = false;
-    const int nStatus = RunProgram([&] {
-        if (m_pApp->m_pMainWnd && !bPressed && OnTitle()) {
-            bPressed = true;
-            // The view closes the main window from inside its own key handler.
-            QTest::keyClick(ViewWidget(), Qt::Key_J);
-        }
-    });
-    QVERIFY(bPressed);
     QCOMPARE(nStatus, 0);
     QCOMPARE(m_pApp->m_pMainWnd, nullptr);
 }
