@@ -12,6 +12,7 @@
 
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 namespace conformance {
 namespace {
@@ -23,6 +24,13 @@ public:
     HeadlessDriver() {
         m_system.Install();
         m_system.SetAutoPaint(true);
+        // A dialog's modal loop is this driver's loop, nested, until the dialog ends or goes.
+        m_system.SetModalLoopHook([this](CWnd& dialog) {
+            const auto* pPeer = dynamic_cast<const HeadlessDialogPeer*>(m_system.PeerOf(dialog));
+            CWnd* pOuter = std::exchange(m_pDialog, &dialog);
+            PumpUntil([&] { return !dialog.GetSafeHwnd() || !pPeer || pPeer->IsLoopEnded(); }, LOOP_LIMIT_MS);
+            m_pDialog = pOuter;
+        });
     }
     ~HeadlessDriver() override { AfxSetWindowScale(1); }
 
@@ -57,7 +65,10 @@ public:
     void ChooseMenuItem(CWnd& frame, UINT nID) override { frame.SendMessage(WM_COMMAND, nID); }
     void ClickCloseButton(CWnd& frame) override { frame.SendMessage(WM_CLOSE); }
     void SendClose(CWnd& frame) override { frame.SendMessage(WM_CLOSE); }
-    void PressDialogOk() override {}
+    void PressDialogOk() override {
+        if (m_pDialog && m_pDialog->GetSafeHwnd())
+            m_pDialog->SendMessage(WM_COMMAND, IDOK);
+    }
 
     RECT WindowRect(const CWnd& wnd) override { return m_system.PeerOf(wnd)->WindowRect(); }
     Size ClientSize(const CWnd& wnd) override {
@@ -76,7 +87,12 @@ public:
         }
         return entries;
     }
-    std::optional<NativeDialog> OpenDialog() override { return std::nullopt; }
+    // The desktop takes no input at all, so it has none to hold back from the frame.
+    std::optional<NativeDialog> OpenDialog() override {
+        if (!m_pDialog || !m_pDialog->GetSafeHwnd())
+            return std::nullopt;
+        return NativeDialog{m_system.PeerOf(*m_pDialog)->WindowRect(), m_system.IsShown(*m_pDialog), false};
+    }
     void CountTicksAndPaints(const CWnd& wnd) override {
         m_pCounted = m_system.PeerOf(wnd);
         m_pCounted->ResetCounters();
@@ -112,6 +128,7 @@ private:
     HeadlessSystem m_system;
     HeadlessPeer* m_pCounted = nullptr;
     std::function<void()> m_call;
+    CWnd* m_pDialog = nullptr; // the dialog whose modal loop runs
 };
 
 std::unique_ptr<Driver> MakeDriver() {
