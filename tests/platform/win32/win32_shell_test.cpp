@@ -132,6 +132,27 @@ TEST_F(Win32ShellTest, FStartsAGameWhereAcceleratorsAreCommandsNotLettersAndExit
     EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
+TEST_F(Win32ShellTest, AnInputMethodTakesNoLettersAndItsProcessKeyIsNoWrongLetter) {
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_FALSE(probe::HasInputContext(ViewHandle())) << "no composition over the game";
+    constexpr unsigned VK_PROCESSKEY_CODE = 0xE5; // what an input method's keys arrive as
+    const int nStatus = AfxWinMain([&] {
+        if (!WaitForPhase(PHASE_TITLE))
+            return 90;
+        probe::PressKey(ViewHandle(), 'F');
+        if (!probe::PumpUntil([&] { return Game().m_bPlaying != FALSE; }, WAIT_MS))
+            return 91;
+        const GameSnapshot before = Game();
+        for (int i = 0; i < 3; ++i)
+            probe::PressKey(ViewHandle(), VK_PROCESSKEY_CODE);
+        EXPECT_EQ(Game().m_missDigits, before.m_missDigits);
+        EXPECT_EQ(Game().m_nLetter, before.m_nLetter);
+        probe::PostCommand(FrameHandle(), ID_APP_EXIT);
+        return system.Run();
+    });
+    EXPECT_EQ(nStatus, 0);
+}
+
 TEST_F(Win32ShellTest, JOnTheTitleEndsTheProgramWithStatusZero) {
     const int nStatus = AfxWinMain([&] {
         if (!WaitForPhase(PHASE_TITLE))
