@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <imm.h>
+#include <shlobj.h>
 
 #include <chrono>
 #include <map>
@@ -298,6 +299,38 @@ Launch LaunchProgram(const std::string& strExe, const std::string& strArgs, cons
     CloseHandle(pi.hProcess);
     launch.nExit = static_cast<int>(dwExit);
     return launch;
+}
+
+Shortcut ReadShortcut(const std::string& strLink) {
+    Shortcut shortcut;
+    const bool bCom = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IShellLinkW* pLink = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&pLink)))) {
+        IPersistFile* pFile = nullptr;
+        if (SUCCEEDED(pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile)))) {
+            wchar_t sz[MAX_PATH] = {};
+            if (SUCCEEDED(pFile->Load(Widen(strLink).c_str(), STGM_READ))) {
+                if (SUCCEEDED(pLink->GetPath(sz, MAX_PATH, nullptr, 0)))
+                    shortcut.strTarget = Narrow(sz);
+                sz[0] = 0;
+                if (SUCCEEDED(pLink->GetWorkingDirectory(sz, MAX_PATH)))
+                    shortcut.strFolder = Narrow(sz);
+            }
+            pFile->Release();
+        }
+        pLink->Release();
+    }
+    if (bCom)
+        CoUninitialize();
+    return shortcut;
+}
+
+void SendDpiChanged(w32::Handle hWnd, unsigned nDpi) {
+    RECT rc{};
+    GetWindowRect(static_cast<HWND>(hWnd), &rc);
+    SendMessageW(static_cast<HWND>(hWnd), WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi),
+                 reinterpret_cast<LPARAM>(&rc));
 }
 
 unsigned SystemDpi() {

@@ -65,6 +65,16 @@ struct Launch {
 // Paths in UTF-8; strArgs follows the program's quoted name on its command line.
 Launch LaunchProgram(const std::string& strExe, const std::string& strArgs, const std::string& strFolder,
                      unsigned ms);
+// A shortcut's (.lnk) target and the folder it starts it in, UTF-8; empty when unreadable.
+struct Shortcut {
+    std::string strTarget, strFolder;
+};
+Shortcut ReadShortcut(const std::string& strLink);
+
+// Sends WM_DPICHANGED as the system does when a window moves to a monitor of nDpi,
+// suggesting the window's present place.
+void SendDpiChanged(w32::Handle hWnd, unsigned nDpi);
+
 // The desktop's DPI as this (DPI-aware) program sees it.
 unsigned SystemDpi();
 // Whether the window has an input method context (text composition) of its own.

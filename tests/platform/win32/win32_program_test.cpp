@@ -5,6 +5,7 @@
 #include "platform/window_scale.h"
 #include "testkit/game_assets.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -33,7 +34,10 @@ protected:
     }
 
     testkit::TempDir dir;
-    const fs::path m_program = fs::absolute(MORVANE_EXECUTABLE);
+    // MORVANE_PROGRAM names another build of the program to test (the shipped 32-bit one,
+    // where this machine runs it).
+    const fs::path m_program =
+        fs::absolute(std::getenv("MORVANE_PROGRAM") ? std::getenv("MORVANE_PROGRAM") : MORVANE_EXECUTABLE);
 };
 
 TEST_F(ProgramTest, HelpVersionAndABadOptionShowAMessageBoxAndEndWithTheirStatus) {
@@ -108,6 +112,23 @@ TEST_F(ProgramTest, TheWindowShowsAtTheWholeFactorOfTheDisplaysDpiTimesItsScale)
         EXPECT_EQ(cy, 240 * f * nScale);
         EXPECT_EQ(launch.nExit, 0);
     }
+}
+
+// Run by the Windows stage after it installed the program silently (MORVANE_SHORTCUT names the
+// Start-menu shortcut it made); skipped otherwise.
+TEST(InstalledProgramTest, TheStartMenuShortcutStartsTheGameInItsOwnFolder) {
+    const char* pszLink = std::getenv("MORVANE_SHORTCUT");
+    if (!pszLink)
+        GTEST_SKIP() << "no installed shortcut named (MORVANE_SHORTCUT)";
+    const probe::Shortcut shortcut = probe::ReadShortcut(pszLink);
+    ASSERT_FALSE(shortcut.strTarget.empty()) << pszLink;
+    const fs::path target = fs::path(std::u8string(shortcut.strTarget.begin(), shortcut.strTarget.end()));
+    EXPECT_EQ(target.filename(), "morvane.exe");
+    EXPECT_EQ(fs::path(std::u8string(shortcut.strFolder.begin(), shortcut.strFolder.end())),
+              target.parent_path());
+    const probe::Launch launch = probe::LaunchProgram(shortcut.strTarget, "", shortcut.strFolder, WAIT_MS);
+    EXPECT_TRUE(launch.bWindow) << launch.strBoxText;
+    EXPECT_EQ(launch.nExit, 0);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "game/game_constants.h"
 #include "native_probe.h"
 #include "platform/win32/win32_window_system.h"
+#include "platform/window_scale.h"
 #include "testkit/game_assets.h"
 
 #include <filesystem>
@@ -94,6 +95,25 @@ TEST_F(Win32ShellTest, TheWindowHasAnExactClientAreaItsCaptionAndTheMenuOfTheRes
         EXPECT_EQ(menu[i].strText, expected[i].strText);
         EXPECT_EQ(menu[i].nID, expected[i].nID);
         EXPECT_EQ(menu[i].nLevel, expected[i].nLevel);
+    }
+}
+
+TEST_F(Win32ShellTest, AMoveToAMonitorOfAnotherDpiResizesTheWindowWhileTheLayerKeepsItsPixels) {
+    ASSERT_TRUE(app.InitInstance());
+    const unsigned nDpi = probe::SystemDpi();
+    for (unsigned nTo : {nDpi * 2, nDpi * 3 / 2, nDpi}) {
+        probe::SendDpiChanged(FrameHandle(), nTo);
+        const int f = AfxWholeScale(nTo / 96.0);
+        SCOPED_TRACE(testing::Message() << nTo << " DPI");
+        for (w32::Handle h : {FrameHandle(), ViewHandle()}) {
+            const w32::Rect rc = w32::ClientRectOf(h);
+            EXPECT_EQ(rc.right - rc.left, 320 * f);
+            EXPECT_EQ(rc.bottom - rc.top, 240 * f);
+        }
+        RECT rcLayer;
+        Frame()->m_wndView.GetClientRect(&rcLayer);
+        EXPECT_EQ(rcLayer.right, 320);
+        EXPECT_EQ(rcLayer.bottom, 240);
     }
 }
 
