@@ -1,28 +1,10 @@
 #include "asset_folder.h"
 
-#include <cstdlib>
-#include <string_view>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace {
-// The folder on PATH that holds an executable of this name, or an empty path.
-fs::path FindOnPath(const std::string& strName) {
-    const char* pszPath = std::getenv("PATH");
-    std::string_view rest = pszPath ? pszPath : "";
-    while (!rest.empty()) {
-        const std::size_t nEnd = rest.find(':');
-        const std::string_view dir = rest.substr(0, nEnd);
-        rest = nEnd == std::string_view::npos ? std::string_view{} : rest.substr(nEnd + 1);
-        std::error_code ec;
-        const fs::path candidate = fs::path(dir.empty() ? "." : dir) / strName;
-        if (fs::is_regular_file(candidate, ec))
-            return fs::absolute(candidate, ec);
-    }
-    return {};
-}
-
 int CountFiles(const fs::path& folder, const std::vector<std::string>& files) {
     int nFound = 0;
     for (const std::string& strFile : files) {
@@ -34,23 +16,13 @@ int CountFiles(const fs::path& folder, const std::vector<std::string>& files) {
 }
 } // namespace
 
-fs::path ProgramPath(const char* pszArgv0) {
-    std::error_code ec;
-    if (fs::path self = fs::read_symlink("/proc/self/exe", ec); !ec)
-        return self;
-    const std::string strArgv0 = pszArgv0 ? pszArgv0 : "";
-    if (strArgv0.empty())
-        return {};
-    if (strArgv0.find('/') == std::string::npos)
-        return FindOnPath(strArgv0);
-    fs::path program = fs::absolute(strArgv0, ec);
-    return ec ? fs::path() : program;
-}
-
-std::vector<fs::path> AssetFolders(const fs::path& program, const fs::path& dataFromBin) {
+std::vector<fs::path> AssetFolders(const fs::path& program, const std::vector<fs::path>& besideProgram) {
     std::vector<fs::path> folders{fs::path()};
-    if (!program.empty())
-        folders.push_back((program.parent_path() / dataFromBin).lexically_normal());
+    if (program.empty())
+        return folders;
+    for (const fs::path& relative : besideProgram)
+        folders.push_back(relative == "." ? program.parent_path()
+                                          : (program.parent_path() / relative).lexically_normal());
     return folders;
 }
 
@@ -74,10 +46,15 @@ AssetSearch FindAssets(const std::vector<fs::path>& folders, const std::vector<s
     return search;
 }
 
+std::string PathText(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string FolderName(const fs::path& folder) {
     if (!folder.empty())
-        return folder.string();
+        return PathText(folder);
     std::error_code ec;
     const fs::path current = fs::current_path(ec);
-    return ec ? std::string("the current folder") : current.string();
+    return ec ? std::string("the current folder") : PathText(current);
 }

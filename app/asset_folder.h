@@ -1,7 +1,8 @@
 // Where the game's pictures are read from. All of them come from one folder: the current
 // folder when it holds every picture file (so a folder of one's own pictures wins), else
-// the data folder found from the program's own place, <prefix>/share/morvane for
-// <prefix>/bin/morvane (a build tree links the same place to the source pictures).
+// the folders found from the program's own place: <prefix>/share/morvane for
+// <prefix>/bin/morvane (a build tree links the same place to the source pictures), and on
+// Windows first the program's own folder, where the release puts them.
 #pragma once
 
 #include <filesystem>
@@ -18,17 +19,16 @@ struct AssetSearch {
     std::vector<std::filesystem::path> searched;
 };
 
-// The running program's file: /proc/self/exe where there is one, else argv[0] made
-// absolute (looked up on PATH when it names no folder). Empty when neither is known.
-std::filesystem::path ProgramPath(const char* pszArgv0);
-
-// The folders to look in, in order: the current folder (empty path), then the data folder
-// at dataFromBin relative to the program's folder, when the program is known.
+// The folders to look in, in order: the current folder (empty path), then, when the program
+// is known, each of besideProgram taken relative to the program's folder ("." for the folder
+// itself).
 std::vector<std::filesystem::path> AssetFolders(const std::filesystem::path& program,
-                                                const std::filesystem::path& dataFromBin);
+                                                const std::vector<std::filesystem::path>& besideProgram);
 
 AssetSearch FindAssets(const std::vector<std::filesystem::path>& folders,
                        const std::vector<std::string>& files);
 
-// A folder as a user reads it: the current folder by its absolute name.
+// A folder as a user reads it, in UTF-8: the current folder by its absolute name.
 std::string FolderName(const std::filesystem::path& folder);
+// Any path in UTF-8, whatever the system's own encoding of names.
+std::string PathText(const std::filesystem::path& path);

@@ -1,6 +1,9 @@
 #include "load_report.h"
 
+#include "platform/user_report.h"
+
 #include <cstdio>
+#include <sstream>
 
 void WriteLoadFailures(std::ostream& out, const std::vector<AssetFailure>& failures,
                        const AssetSearch& search) {
@@ -16,10 +19,16 @@ void WriteLoadFailures(std::ostream& out, const std::vector<AssetFailure>& failu
         // "back buffer" and the like are not files: they keep their bare name.
         const bool bFile = failure.strFile.ends_with(".bmp");
         const std::string strName =
-            bFile && !search.folder.empty() ? (search.folder / failure.strFile).string() : failure.strFile;
+            bFile && !search.folder.empty() ? PathText(search.folder / failure.strFile) : failure.strFile;
         out << "morvane: " << strName << ": " << failure.strReason << '\n';
     }
     out.flush();
+}
+
+void ReportLoadFailures(const std::vector<AssetFailure>& failures, const AssetSearch& search) {
+    std::ostringstream out;
+    WriteLoadFailures(out, failures, search);
+    AfxReportToUser(ReportKind::Error, out.str());
 }
 
 void WriteOutOfMemory() {

@@ -14,5 +14,7 @@
 // was refused for another reason).
 void WriteLoadFailures(std::ostream& out, const std::vector<AssetFailure>& failures,
                        const AssetSearch& search = {});
+// The same lines, reported to the user as an error through the backend's channel.
+void ReportLoadFailures(const std::vector<AssetFailure>& failures, const AssetSearch& search);
 // "morvane: out of memory" on standard error, without needing any memory to say it.
 void WriteOutOfMemory();

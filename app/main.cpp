@@ -4,13 +4,20 @@
 #include "startup.h"
 
 #include "platform/backend_main.h"
+#include "platform/user_report.h"
 
-#include <iostream>
+#include <sstream>
 
 CDrillApp theApp;
 
 int main(int argc, char** argv) {
-    const StartRequest start = PrepareStart(argc, argv, theApp, std::cout, std::cerr);
+    // Composed here, shown by the backend where its users look (a terminal, a message box).
+    std::ostringstream out, err;
+    const StartRequest start = PrepareStart(argc, argv, theApp, out, err);
+    if (!out.str().empty())
+        AfxReportToUser(ReportKind::Info, out.str());
+    if (!err.str().empty())
+        AfxReportToUser(ReportKind::Error, err.str());
     if (!start.bRun)
         return start.nStatus;
     return AfxBackendMain(argc, argv);

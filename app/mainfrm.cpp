@@ -3,10 +3,9 @@
 #include "load_report.h"
 
 #include "platform/afxres.h"
+#include "platform/program_file.h"
 #include "platform/sysmetrics.h"
 #include "platform/wndclass.h"
-
-#include <iostream>
 
 const CRuntimeClass CMainFrame::classCMainFrame{"CMainFrame", &CFrameWnd::classCFrameWnd};
 
@@ -46,7 +45,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (!m_wndView.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{0, 0, 0, 0}, this,
                           AFX_IDW_PANE_FIRST, nullptr)) {
         // The view has said which pictures failed; this is the last moment it exists.
-        WriteLoadFailures(std::cerr, m_wndView.GetLoadFailures(), m_pictures);
+        ReportLoadFailures(m_wndView.GetLoadFailures(), m_pictures);
         return -1;
     }
     return 0;
@@ -54,7 +53,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void CMainFrame::UsePictures(const AssetSearch& search) {
     m_pictures = search;
-    m_wndView.SetAssetDirectory(search.folder.string());
+    m_wndView.SetAssetDirectory(AfxOpenableName(search.folder));
 }
 
 void CMainFrame::OnSetFocus(CWnd* /*pOldWnd*/) {

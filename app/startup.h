@@ -1,5 +1,6 @@
-// What the program does before any window: --help and --version print and end, a bad
-// command line ends with a one-line error and status 2; otherwise the application is told
+// What the program does before any window: --help and --version write their text and end, a
+// bad command line ends with a one-line error (followed by the usage where the report is a
+// window of its own) and status 2; otherwise the application is told
 // which folder its pictures are in, the window layer the scale of its windows, and the
 // program goes on.
 #pragma once

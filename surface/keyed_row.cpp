@@ -49,8 +49,11 @@ RowFn BestRow() {
     if (__builtin_cpu_supports("avx512bw"))
         return RowAvx512;
 #endif
-#if defined(MORVANE_KEYED_SSE2)
+#if defined(MORVANE_KEYED_SSE2) && defined(__SSE2__)
     return RowSse2;
+#elif defined(MORVANE_KEYED_SSE2)
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("sse2") ? RowSse2 : RowPortable;
 #else
     return RowPortable;
 #endif

@@ -12,9 +12,11 @@ using RowFn = void (*)(std::uint8_t* pDst, const std::uint8_t* pSrc, int n);
 // Any target: finds each run of opaque pixels and copies it with memcpy.
 void RowPortable(std::uint8_t* pDst, const std::uint8_t* pSrc, int n);
 
-#if defined(__SSE2__)
+#if (defined(__x86_64__) || defined(__i386__)) && (defined(__GNUC__) || defined(__clang__))
 #define MORVANE_KEYED_SSE2 1
 // 16 pixels (48 bytes) at a time; whole opaque or transparent blocks take a short way.
+// Compiled for SSE2 even where the build's own target lacks it (32-bit x86): there BestRow
+// takes it only when the processor has SSE2.
 void RowSse2(std::uint8_t* pDst, const std::uint8_t* pSrc, int n);
 #endif
 

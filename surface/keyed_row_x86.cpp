@@ -1,4 +1,5 @@
-// The keyed row on x86: SSE2 (every x86-64 processor) and AVX-512BW (chosen at run time).
+// The keyed row on x86: SSE2 (every x86-64 processor; chosen at run time on 32-bit x86) and
+// AVX-512BW (chosen at run time).
 #include "keyed_row.h"
 
 #if defined(MORVANE_KEYED_SSE2) || defined(MORVANE_KEYED_AVX512)
@@ -17,6 +18,8 @@ template <typename T> constexpr T BlackPixels(T zeroBytes, T pixelStarts) {
 } // namespace
 
 #if defined(MORVANE_KEYED_SSE2)
+// The SSE2 code whatever the build's default target (a 32-bit build has no SSE2 by default).
+#define MORVANE_SSE2_CODE __attribute__((target("sse2")))
 namespace {
 
 constexpr std::uint64_t PIXEL_STARTS_16 = 0x249249249249; // bits 0, 3, ..., 45
@@ -31,20 +34,20 @@ constexpr std::array<std::uint64_t, 256> BYTE_MASKS = [] {
     return table;
 }();
 
-inline __m128i ByteMask(unsigned bits16) {
+MORVANE_SSE2_CODE inline __m128i ByteMask(unsigned bits16) {
     return _mm_set_epi64x(static_cast<long long>(BYTE_MASKS[bits16 >> 8]),
                           static_cast<long long>(BYTE_MASKS[bits16 & 0xFF]));
 }
 
 // Keeps the destination's bytes where the mask is set, takes the source's elsewhere.
-inline void Blend(std::uint8_t* pDst, __m128i src, __m128i keep) {
+MORVANE_SSE2_CODE inline void Blend(std::uint8_t* pDst, __m128i src, __m128i keep) {
     const __m128i dst = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pDst));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(pDst),
                      _mm_or_si128(_mm_and_si128(keep, dst), _mm_andnot_si128(keep, src)));
 }
 
 // Pixels 0 to 15 from pSrc to pDst.
-inline void Block16(std::uint8_t* pDst, const std::uint8_t* pSrc) {
+MORVANE_SSE2_CODE inline void Block16(std::uint8_t* pDst, const std::uint8_t* pSrc) {
     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pSrc));
     const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pSrc + 16));
     const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pSrc + 32));
@@ -70,7 +73,7 @@ inline void Block16(std::uint8_t* pDst, const std::uint8_t* pSrc) {
 
 } // namespace
 
-void RowSse2(std::uint8_t* pDst, const std::uint8_t* pSrc, int n) {
+MORVANE_SSE2_CODE void RowSse2(std::uint8_t* pDst, const std::uint8_t* pSrc, int n) {
     if (n < 16) {
         RowPortable(pDst, pSrc, n);
         return;

@@ -1,12 +1,13 @@
 #include "qt_paint.h"
 
+#include "platform/window_scale.h"
+
 #include <QPainter>
 
 #include <cmath>
 
 int WholeScale(qreal devicePixelRatio) {
-    const int nScale = static_cast<int>(std::floor(devicePixelRatio + 1e-6));
-    return nScale < 1 ? 1 : nScale;
+    return AfxWholeScale(devicePixelRatio); // the rule every backend shares
 }
 
 void CopyBlockToImage(const PixelBlock& block, QImage& image) {

@@ -1,9 +1,12 @@
 // The native half of a window: window classes, creation, the window procedure that hands
-// the layer its messages, painting with one SetDIBitsToDevice, and the window services.
+// the layer its messages, painting with one SetDIBitsToDevice (or StretchDIBits at a factor
+// above 1), and the window services.
 #include "native_shared.h"
 #include "win32_native.h"
 
 #include <windows.h>
+
+#include <imm.h>
 
 #include <set>
 
@@ -28,11 +31,18 @@ std::uint32_t HeldModifiers() {
 // The paint context of one WM_PAINT.
 class PaintDC : public IPaintTarget {
 public:
-    explicit PaintDC(HDC hDC) : m_hDC(hDC) {}
+    PaintDC(HDC hDC, int nFactor) : m_hDC(hDC), m_nFactor(nFactor) {
+        // Each picture pixel becomes a square of whole pixels, never a blend of neighbours.
+        SetStretchBltMode(m_hDC, COLORONCOLOR);
+    }
 
     void DrawBits(int x, int y, const Bits& bits) override {
         if (!bits.pBits || bits.nWidth <= 0 || bits.nHeight <= 0)
             return;
+        if (m_nFactor > 1) {
+            DrawScaled(x, y, bits);
+            return;
+        }
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = bits.nWidth;
@@ -55,7 +65,29 @@ public:
     }
 
 private:
+    void DrawScaled(int x, int y, const Bits& bits) {
+        const int f = m_nFactor;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = bits.nWidth;
+        info.bmiHeader.biHeight = bits.nHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 24;
+        info.bmiHeader.biCompression = BI_RGB;
+        if (bits.nPitch == ((bits.nWidth * 3 + 3) & ~3)) {
+            StretchDIBits(m_hDC, x * f, y * f, bits.nWidth * f, bits.nHeight * f, 0, 0, bits.nWidth,
+                          bits.nHeight, bits.pBits, &info, DIB_RGB_COLORS, SRCCOPY);
+            return;
+        }
+        info.bmiHeader.biHeight = 1;
+        for (int r = 0; r < bits.nHeight; ++r)
+            StretchDIBits(m_hDC, x * f, (y + bits.nHeight - 1 - r) * f, bits.nWidth * f, f, 0, 0, bits.nWidth,
+                          1, bits.pBits + static_cast<std::ptrdiff_t>(r) * bits.nPitch, &info, DIB_RGB_COLORS,
+                          SRCCOPY);
+    }
+
     HDC m_hDC;
+    int m_nFactor;
 };
 
 LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,13 +98,16 @@ LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC hDC = BeginPaint(hWnd, &ps);
-        PaintDC dc(hDC);
+        PaintDC dc(hDC, FactorOf(hWnd));
         pEvents->OnPaint(dc);
         EndPaint(hWnd, &ps);
         return 0;
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+        // A key an input method keeps for itself is no letter of the game's.
+        if (wParam == VK_PROCESSKEY)
+            return DefWindowProcW(hWnd, message, wParam, lParam);
         // The window may be gone after the key (the quit key); only locals below.
         if (!pEvents->OnKeyDown(message, static_cast<std::uint32_t>(wParam), lParam, HeldModifiers()) &&
             message == WM_SYSKEYDOWN && IsWindow(hWnd))
@@ -81,8 +116,16 @@ LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_SETFOCUS:
         pEvents->OnMessage(message, 0, 0);
         return 0;
+    case WM_SIZE: {
+        const int nFactor = FactorOf(hWnd);
+        pEvents->OnMessage(message, wParam, MAKELPARAM(LOWORD(lParam) / nFactor, HIWORD(lParam) / nFactor));
+        return 0;
+    }
+    case WM_DPICHANGED:
+        if (GetAncestor(hWnd, GA_ROOT) == hWnd)
+            OnDpiChanged(hWnd, LOWORD(wParam), reinterpret_cast<const void*>(lParam));
+        return 0;
     case WM_TIMER:
-    case WM_SIZE:
     case WM_CLOSE:
     case WM_COMMAND:
         pEvents->OnMessage(message, wParam, lParam);
@@ -126,16 +169,24 @@ Handle CreateNativeWindow(const WindowDesc& desc, IWindowEvents* pEvents) {
     else if (desc.nIDorMenu)
         hMenu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(desc.nIDorMenu));
     const std::wstring strTitle = Widen(desc.strTitle);
+    // A child's place is in the layer's pixels; its top-level window's factor makes them the system's.
+    const int f = bChild ? FactorOf(desc.hParent) : 1;
     // Created hidden: the layer shows a window when it is ready.
-    HWND hWnd = CreateWindowExW(
-        desc.dwExStyle, strClass.c_str(), strTitle.c_str(), desc.dwStyle & ~WS_VISIBLE, desc.rcWindow.left,
-        desc.rcWindow.top, desc.rcWindow.right - desc.rcWindow.left, desc.rcWindow.bottom - desc.rcWindow.top,
-        static_cast<HWND>(desc.hParent), hMenu, GetModuleHandleW(nullptr), nullptr);
+    HWND hWnd = CreateWindowExW(desc.dwExStyle, strClass.c_str(), strTitle.c_str(),
+                                desc.dwStyle & ~WS_VISIBLE, desc.rcWindow.left * f, desc.rcWindow.top * f,
+                                (desc.rcWindow.right - desc.rcWindow.left) * f,
+                                (desc.rcWindow.bottom - desc.rcWindow.top) * f,
+                                static_cast<HWND>(desc.hParent), hMenu, GetModuleHandleW(nullptr), nullptr);
     if (!hWnd) {
         if (hMenu && !bChild)
             DestroyMenu(hMenu);
         return nullptr;
     }
+    if (!bChild)
+        ScaleNewTopLevel(hWnd);
+    // The game reads keys, not text: an input method (a Japanese one, say) would take the
+    // letters for its composition and show its window over the game.
+    ImmAssociateContextEx(hWnd, nullptr, 0);
     // Messages of the creation itself had the default handling; the layer hears from now on.
     SetWindowLongPtrW(hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pEvents));
     return hWnd;
@@ -173,8 +224,17 @@ void UpdateNativeWindow(Handle hWnd) {
     ::UpdateWindow(static_cast<HWND>(hWnd));
 }
 
-void PlaceWindow(Handle hWnd, const Rect& rc) {
-    ::MoveWindow(static_cast<HWND>(hWnd), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+void PlaceWindow(Handle hWindow, const Rect& rc) {
+    HWND hWnd = static_cast<HWND>(hWindow);
+    const int f = FactorOf(hWnd);
+    if (GetAncestor(hWnd, GA_ROOT) != hWnd) {
+        ::MoveWindow(hWnd, rc.left * f, rc.top * f, (rc.right - rc.left) * f, (rc.bottom - rc.top) * f, TRUE);
+        return;
+    }
+    ::MoveWindow(hWnd, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
+    RECT rcClient;
+    if (f > 1 && ::GetClientRect(hWnd, &rcClient))
+        FitClientArea(hWnd, rcClient.right * f, rcClient.bottom * f);
 }
 
 Rect ClientRectOf(Handle hWnd) {

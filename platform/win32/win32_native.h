@@ -31,7 +31,8 @@ struct Bits {
     int nPitch = 0;
 };
 
-// The window being painted, while its WM_PAINT is handled.
+// The window being painted, while its WM_PAINT is handled; x and y in the layer's pixels,
+// each shown as a square of the window's factor.
 class IPaintTarget {
 public:
     virtual void DrawBits(int x, int y, const Bits& bits) = 0;
@@ -45,7 +46,8 @@ protected:
 // default handling.
 class IWindowEvents {
 public:
-    // WM_TIMER, WM_SIZE, WM_CLOSE, WM_COMMAND and WM_SETFOCUS (whose wParam is always 0:
+    // WM_TIMER, WM_SIZE (its size in the layer's pixels), WM_CLOSE, WM_COMMAND and
+    // WM_SETFOCUS (whose wParam is always 0:
     // the window that lost the focus is not passed on). The window may be gone afterwards.
     virtual void OnMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
     virtual void OnPaint(IPaintTarget& target) = 0;
@@ -77,6 +79,15 @@ struct WindowDesc {
     std::uint32_t nIDorMenu = 0; // child id, or the menu resource id
 };
 
+// How large a top-level window shows its pictures on a display of nDpi: a whole factor
+// (the layer's rule, given once before any window is made). Its client area is the layer's
+// times the factor, and everything the layer sees of it (client rectangles, sizes, the
+// places it paints and puts child windows at) is divided back.
+using FactorRule = int (*)(std::uint32_t nDpi);
+void SetFactorRule(FactorRule rule);
+// The factor of hWnd's top-level window (1 for a dialog, which the system scales itself).
+int FactorOf(Handle hWnd);
+
 // Makes a window; null when the system refuses. pEvents hears from it from its first
 // message after creation until DestroyNativeWindow.
 Handle CreateNativeWindow(const WindowDesc& desc, IWindowEvents* pEvents);
@@ -89,7 +100,10 @@ void InvalidateWindow(Handle hWnd, bool bErase);
 void FocusWindow(Handle hWnd);
 void ShowNativeWindow(Handle hWnd, int nCmdShow);
 void UpdateNativeWindow(Handle hWnd);
+// The rectangle in the layer's pixels: a child's is multiplied by the factor; a top-level
+// window keeps its centre and grows so that its client area is the layer's times the factor.
 void PlaceWindow(Handle hWnd, const Rect& rc);
+// In the system's pixels.
 Rect ClientRectOf(Handle hWnd);
 // The outer rectangle in screen coordinates.
 Rect WindowRectOf(Handle hWnd);

@@ -92,8 +92,10 @@ void Win32Peer::Move(const RECT& rcWindow) {
 RECT Win32Peer::GetClientRect() const {
     if (!m_hWnd)
         return RECT{};
+    // In the layer's pixels: the native window shows each as a square of its factor.
     const w32::Rect rc = w32::ClientRectOf(m_hWnd);
-    return RECT{rc.left, rc.top, rc.right, rc.bottom};
+    const int f = w32::FactorOf(m_hWnd);
+    return RECT{rc.left / f, rc.top / f, rc.right / f, rc.bottom / f};
 }
 
 RECT Win32Peer::GetWindowRect() const {

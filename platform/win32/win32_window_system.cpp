@@ -4,6 +4,7 @@
 #include "win32_peer.h"
 
 #include "platform/sysmetrics.h"
+#include "platform/window_scale.h"
 #include "platform/wnd.h"
 
 Win32WindowSystem::Win32WindowSystem() = default;
@@ -14,6 +15,7 @@ void Win32WindowSystem::Install() {
     const w32::Metrics m = w32::CurrentMetrics();
     AfxSetSystemMetrics(SystemMetrics{m.cxFixedFrame, m.cyFixedFrame, m.cxSizeFrame, m.cySizeFrame,
                                       m.cxBorder, m.cyBorder, m.cxEdge, m.cyEdge, m.cyCaption, m.cyMenu});
+    w32::SetFactorRule([](std::uint32_t nDpi) { return AfxWindowFactor(nDpi / 96.0); });
     AfxSetWindowSystem(this);
 }
 

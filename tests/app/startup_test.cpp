@@ -6,6 +6,7 @@
 #include "app/load_report.h"
 #include "app/startup.h"
 #include "game/picture_files.h"
+#include "platform/program_file.h"
 #include "platform/window_scale.h"
 #include "testkit/game_assets.h"
 
@@ -68,9 +69,9 @@ Started Start(CDrillApp& app, std::vector<const char*> args) {
     return s;
 }
 
-// Only Linux names the running program's file (/proc/self/exe). Elsewhere a program started
-// by a bare name does not know its folder, so it has no data folder to look in or list.
-#ifdef __linux__
+// Linux (/proc/self/exe) and Windows (the module's file name) name the running program's
+// file. Elsewhere a program started by a bare name does not know its folder.
+#if defined(__linux__) || defined(_WIN32)
 constexpr bool KNOWS_ITS_OWN_FILE = true;
 #else
 constexpr bool KNOWS_ITS_OWN_FILE = false;
@@ -88,7 +89,8 @@ TEST(StartupTest, HelpVersionAndABadOptionEndWithTheirStatus) {
     EXPECT_EQ(help.start.nStatus, 0);
     EXPECT_NE(help.strOut.find("Usage: morvane"), std::string::npos);
     if (KNOWS_ITS_OWN_FILE) {
-        EXPECT_NE(help.strOut.find("share/morvane"), std::string::npos) << "the data folder is listed";
+        EXPECT_NE(help.strOut.find((fs::path("share") / "morvane").string()), std::string::npos)
+            << "the data folder is listed";
     }
 
     const Started bad = Start(app, {"--fullscreen"});
@@ -105,12 +107,14 @@ TEST(StartupTest, HelpVersionAndABadOptionEndWithTheirStatus) {
     EXPECT_TRUE(run.strOut.empty() && run.strErr.empty());
 }
 
-TEST(AssetFolderTest, TheDataFolderLiesBesideTheProgramsFolder) {
-    EXPECT_EQ(AssetFolders("/opt/m/bin/morvane", "../share/morvane"),
+TEST(AssetFolderTest, TheFoldersBesideTheProgramFollowTheCurrentOneInOrder) {
+    EXPECT_EQ(AssetFolders("/opt/m/bin/morvane", {"../share/morvane"}),
               (std::vector<fs::path>{fs::path(), "/opt/m/share/morvane"}));
-    EXPECT_EQ(AssetFolders(fs::path(), "../share/morvane"), std::vector<fs::path>{fs::path()});
+    EXPECT_EQ(AssetFolders("/opt/m/morvane", {".", "../share/morvane"}),
+              (std::vector<fs::path>{fs::path(), "/opt/m", "/opt/share/morvane"}));
+    EXPECT_EQ(AssetFolders(fs::path(), {"../share/morvane"}), std::vector<fs::path>{fs::path()});
     if (KNOWS_ITS_OWN_FILE) {
-        EXPECT_EQ(ProgramPath(nullptr).filename(), "app_tests");
+        EXPECT_EQ(AfxProgramFile(nullptr).stem(), "app_tests");
     }
 }
 

@@ -26,9 +26,6 @@ constexpr std::array KNOWN = {
                     "offscreen adds none, so it sits half a caption above the centre (under a window "
                     "manager it is centred to a few pixels)"},
 
-    // Win32 under Wine.
-    KnownDifference{"win32", "ClientAreaIs640x480AtScaleTwo",
-                    "--scale is not applied: the window stays at 320 x 240"},
 };
 
 } // namespace

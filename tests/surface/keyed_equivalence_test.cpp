@@ -42,7 +42,9 @@ struct Variant {
 std::vector<Variant> Variants() {
     std::vector<Variant> v{{"portable", keyed::RowPortable}, {"best", keyed::BestRow()}};
 #if defined(MORVANE_KEYED_SSE2)
-    v.push_back({"sse2", keyed::RowSse2});
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("sse2"))
+        v.push_back({"sse2", keyed::RowSse2});
 #endif
 #if defined(MORVANE_KEYED_AVX512)
     __builtin_cpu_init();
@@ -77,6 +79,26 @@ TEST(KeyedRow, MatchesThePerPixelRuleAtEveryWidthAndOffset) {
             BlitWith(v.row, actual, x, 1, src, sx, 0, w, 5);
             ASSERT_TRUE(SameBytes(expected, actual))
                 << v.name << " width " << w << " from " << sx << " to " << x;
+        }
+}
+
+// Pixels one step from black are opaque: a variant that looked at fewer than all three bytes,
+// or at bytes across the pixel's border, would take them for transparent.
+TEST(KeyedRow, NearBlackPixelsAreCopiedAndOnlyExactBlackIsSkipped) {
+    const std::uint8_t kinds[][3] = {{0, 0, 1}, {0, 1, 0}, {1, 0, 0}, {1, 1, 1}, {0, 0, 0}};
+    std::mt19937 rng(5);
+    Surface src, background;
+    ASSERT_TRUE(src.Create(130, 1) && background.Create(130, 1));
+    for (int x = 0; x < 130; ++x) {
+        std::memcpy(src.PixelAt(x, 0), kinds[rng() % 5], 3);
+        std::memset(background.PixelAt(x, 0), 0x77, 3);
+    }
+    for (const Variant& v : Variants())
+        for (int w = 1; w <= 130; ++w) {
+            Surface expected = background, actual = background;
+            testkit::ReferenceBlitKeyedRect(expected, 0, 0, src, 130 - w, 0, w, 1);
+            BlitWith(v.row, actual, 0, 0, src, 130 - w, 0, w, 1);
+            ASSERT_TRUE(SameBytes(expected, actual)) << v.name << " width " << w;
         }
 }
 

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <imm.h>
+#include <shlobj.h>
+
 #include <chrono>
 #include <map>
 
@@ -178,7 +181,8 @@ void StopCalling() {
     Callback() = nullptr;
 }
 
-int RunProgram(const std::string& strExe, const std::string& strFolder, unsigned ms, std::string* pStdErr) {
+int RunProgram(const std::string& strExe, const std::string& strFolder, unsigned ms, std::string* pStdErr,
+               const std::string& strArgs) {
     SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
     HANDLE hRead = nullptr;
     HANDLE hWrite = nullptr;
@@ -192,7 +196,7 @@ int RunProgram(const std::string& strExe, const std::string& strFolder, unsigned
     si.hStdOutput = hWrite;
     si.hStdError = hWrite;
     PROCESS_INFORMATION pi{};
-    std::wstring strCommand = L"\"" + Widen(strExe) + L"\"";
+    std::wstring strCommand = L"\"" + Widen(strExe) + L"\"" + (strArgs.empty() ? L"" : L" " + Widen(strArgs));
     const std::wstring strDir = Widen(strFolder);
     const BOOL bStarted = CreateProcessW(nullptr, strCommand.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                          strDir.c_str(), &si, &pi);
@@ -219,6 +223,129 @@ int RunProgram(const std::string& strExe, const std::string& strFolder, unsigned
     if (pStdErr)
         *pStdErr = out;
     return static_cast<int>(dwExit);
+}
+
+namespace {
+
+struct Seen {
+    DWORD dwProcess;
+    HWND hBox = nullptr;
+    HWND hMain = nullptr;
+};
+
+BOOL CALLBACK NoteWindow(HWND hWnd, LPARAM lParam) {
+    auto* pSeen = reinterpret_cast<Seen*>(lParam);
+    DWORD dwProcess = 0;
+    GetWindowThreadProcessId(hWnd, &dwProcess);
+    if (dwProcess != pSeen->dwProcess || !IsWindowVisible(hWnd))
+        return TRUE;
+    wchar_t szClass[64] = {};
+    GetClassNameW(hWnd, szClass, 64);
+    if (wcscmp(szClass, L"#32770") == 0)
+        pSeen->hBox = hWnd;
+    else if (wcsncmp(szClass, L"Morvane:", 8) == 0)
+        pSeen->hMain = hWnd;
+    return TRUE;
+}
+
+std::wstring WindowTextW(HWND hWnd, int nID = 0) {
+    wchar_t sz[4096] = {};
+    if (nID)
+        GetDlgItemTextW(hWnd, nID, sz, 4096);
+    else
+        GetWindowTextW(hWnd, sz, 4096);
+    return sz;
+}
+
+} // namespace
+
+Launch LaunchProgram(const std::string& strExe, const std::string& strArgs, const std::string& strFolder,
+                     unsigned ms) {
+    Launch launch;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES; // and every one of them null
+    PROCESS_INFORMATION pi{};
+    std::wstring strCommand = L"\"" + Widen(strExe) + L"\"" + (strArgs.empty() ? L"" : L" " + Widen(strArgs));
+    const std::wstring strDir = Widen(strFolder);
+    if (!CreateProcessW(nullptr, strCommand.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                        strDir.c_str(), &si, &pi))
+        return launch;
+    const ULONGLONG nEnd = GetTickCount64() + ms;
+    while (WaitForSingleObject(pi.hProcess, 20) == WAIT_TIMEOUT && GetTickCount64() < nEnd) {
+        Seen seen{pi.dwProcessId};
+        EnumWindows(NoteWindow, reinterpret_cast<LPARAM>(&seen));
+        if (seen.hBox && !launch.bBox) {
+            launch.bBox = true;
+            launch.strBoxCaption = Narrow(WindowTextW(seen.hBox).c_str());
+            // A message box's text is its static control 0xFFFF.
+            launch.strBoxText = Narrow(WindowTextW(seen.hBox, 0xFFFF).c_str());
+            PostMessageW(seen.hBox, WM_COMMAND, IDOK, 0);
+        }
+        if (seen.hMain && !launch.bWindow) {
+            launch.bWindow = true;
+            RECT rc{};
+            GetClientRect(seen.hMain, &rc);
+            launch.rcClient = w32::Rect{rc.left, rc.top, rc.right, rc.bottom};
+            PostMessageW(seen.hMain, WM_CLOSE, 0, 0);
+        }
+    }
+    DWORD dwExit = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0)
+        GetExitCodeProcess(pi.hProcess, &dwExit);
+    else
+        TerminateProcess(pi.hProcess, 99);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    launch.nExit = static_cast<int>(dwExit);
+    return launch;
+}
+
+Shortcut ReadShortcut(const std::string& strLink) {
+    Shortcut shortcut;
+    const bool bCom = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IShellLinkW* pLink = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&pLink)))) {
+        IPersistFile* pFile = nullptr;
+        if (SUCCEEDED(pLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&pFile)))) {
+            wchar_t sz[MAX_PATH] = {};
+            if (SUCCEEDED(pFile->Load(Widen(strLink).c_str(), STGM_READ))) {
+                if (SUCCEEDED(pLink->GetPath(sz, MAX_PATH, nullptr, 0)))
+                    shortcut.strTarget = Narrow(sz);
+                sz[0] = 0;
+                if (SUCCEEDED(pLink->GetWorkingDirectory(sz, MAX_PATH)))
+                    shortcut.strFolder = Narrow(sz);
+            }
+            pFile->Release();
+        }
+        pLink->Release();
+    }
+    if (bCom)
+        CoUninitialize();
+    return shortcut;
+}
+
+void SendDpiChanged(w32::Handle hWnd, unsigned nDpi) {
+    RECT rc{};
+    GetWindowRect(static_cast<HWND>(hWnd), &rc);
+    SendMessageW(static_cast<HWND>(hWnd), WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi),
+                 reinterpret_cast<LPARAM>(&rc));
+}
+
+unsigned SystemDpi() {
+    HDC hDC = GetDC(nullptr);
+    const int nDpi = GetDeviceCaps(hDC, LOGPIXELSX);
+    ReleaseDC(nullptr, hDC);
+    return static_cast<unsigned>(nDpi);
+}
+
+bool HasInputContext(w32::Handle hWnd) {
+    HIMC hImc = ImmGetContext(static_cast<HWND>(hWnd));
+    if (!hImc)
+        return false;
+    ImmReleaseContext(static_cast<HWND>(hWnd), hImc);
+    return true;
 }
 
 } // namespace probe

@@ -50,6 +50,34 @@ void StopCalling();
 
 // Runs a program in a folder and waits up to ms for its end: its exit code, or -1 when it
 // did not end; its standard error in *pStdErr.
-int RunProgram(const std::string& strExe, const std::string& strFolder, unsigned ms, std::string* pStdErr);
+int RunProgram(const std::string& strExe, const std::string& strFolder, unsigned ms, std::string* pStdErr,
+               const std::string& strArgs = "");
+
+// What a program started the way a shortcut starts it (no console, no standard handles)
+// showed: its message box, read and closed with OK, or its main window, measured and closed.
+struct Launch {
+    int nExit = -1; // -1: it did not end within the time
+    bool bBox = false;
+    std::string strBoxCaption, strBoxText; // UTF-8
+    bool bWindow = false;
+    w32::Rect rcClient;
+};
+// Paths in UTF-8; strArgs follows the program's quoted name on its command line.
+Launch LaunchProgram(const std::string& strExe, const std::string& strArgs, const std::string& strFolder,
+                     unsigned ms);
+// A shortcut's (.lnk) target and the folder it starts it in, UTF-8; empty when unreadable.
+struct Shortcut {
+    std::string strTarget, strFolder;
+};
+Shortcut ReadShortcut(const std::string& strLink);
+
+// Sends WM_DPICHANGED as the system does when a window moves to a monitor of nDpi,
+// suggesting the window's present place.
+void SendDpiChanged(w32::Handle hWnd, unsigned nDpi);
+
+// The desktop's DPI as this (DPI-aware) program sees it.
+unsigned SystemDpi();
+// Whether the window has an input method context (text composition) of its own.
+bool HasInputContext(w32::Handle hWnd);
 
 } // namespace probe

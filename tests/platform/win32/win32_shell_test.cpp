@@ -4,8 +4,10 @@
 #include "app/drillapp.h"
 #include "app/mainfrm.h"
 #include "app/resource.h"
+#include "game/game_constants.h"
 #include "native_probe.h"
 #include "platform/win32/win32_window_system.h"
+#include "platform/window_scale.h"
 #include "testkit/game_assets.h"
 
 #include <filesystem>
@@ -35,6 +37,11 @@ protected:
 
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(app.m_pMainWnd); }
     w32::Handle FrameHandle() const { return system.NativeHandle(*Frame()); }
+    w32::Handle ViewHandle() const { return system.NativeHandle(Frame()->m_wndView); }
+    GameSnapshot Game() const { return Frame()->m_wndView.Snapshot(); }
+    bool WaitForPhase(int nPhase) {
+        return probe::PumpUntil([&] { return Game().m_nPhase == nPhase; }, WAIT_MS);
+    }
 
     testkit::TempDir dir;
     Win32WindowSystem system;
@@ -52,6 +59,46 @@ TEST_F(Win32ShellTest, TheWindowHasItsCaptionAndFixedSizeStyles) {
     EXPECT_EQ(probe::StyleOf(FrameHandle()) &
                   (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
               WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+}
+
+TEST_F(Win32ShellTest, AMoveToAMonitorOfAnotherDpiResizesTheWindowWhileTheLayerKeepsItsPixels) {
+    ASSERT_TRUE(app.InitInstance());
+    const unsigned nDpi = probe::SystemDpi();
+    for (unsigned nTo : {nDpi * 2, nDpi * 3 / 2, nDpi}) {
+        probe::SendDpiChanged(FrameHandle(), nTo);
+        const int f = AfxWholeScale(nTo / 96.0);
+        SCOPED_TRACE(testing::Message() << nTo << " DPI");
+        for (w32::Handle h : {FrameHandle(), ViewHandle()}) {
+            const w32::Rect rc = w32::ClientRectOf(h);
+            EXPECT_EQ(rc.right - rc.left, 320 * f);
+            EXPECT_EQ(rc.bottom - rc.top, 240 * f);
+        }
+        RECT rcLayer;
+        Frame()->m_wndView.GetClientRect(&rcLayer);
+        EXPECT_EQ(rcLayer.right, 320);
+        EXPECT_EQ(rcLayer.bottom, 240);
+    }
+}
+
+TEST_F(Win32ShellTest, AnInputMethodTakesNoLettersAndItsProcessKeyIsNoWrongLetter) {
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_FALSE(probe::HasInputContext(ViewHandle())) << "no composition over the game";
+    constexpr unsigned VK_PROCESSKEY_CODE = 0xE5; // what an input method's keys arrive as
+    const int nStatus = AfxWinMain([&] {
+        if (!WaitForPhase(PHASE_TITLE))
+            return 90;
+        probe::PressKey(ViewHandle(), 'F');
+        if (!probe::PumpUntil([&] { return Game().m_bPlaying != FALSE; }, WAIT_MS))
+            return 91;
+        const GameSnapshot before = Game();
+        for (int i = 0; i < 3; ++i)
+            probe::PressKey(ViewHandle(), VK_PROCESSKEY_CODE);
+        EXPECT_EQ(Game().m_missDigits, before.m_missDigits);
+        EXPECT_EQ(Game().m_nLetter, before.m_nLetter);
+        probe::PostCommand(FrameHandle(), ID_APP_EXIT);
+        return system.Run();
+    });
+    EXPECT_EQ(nStatus, 0);
 }
 
 TEST_F(Win32ShellTest, TheAboutBoxShowsTheDialogResourcesTexts) {
