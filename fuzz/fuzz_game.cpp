@@ -24,9 +24,10 @@
 namespace {
 
 constexpr std::size_t MAX_STEPS = 256;
-// Enough for the logo, the title, the intro and a game lost on the gauge or quit at the
-// prompt, and for the first seconds after it; not a whole minute of play.
-constexpr std::uint64_t MAX_VIRTUAL_MS = 20 * 1000;
+// The logo and the intro take about 11 s of animation, redrawn every 33 ms, which is most of
+// an input's cost; 15 s leaves a few seconds of play: enough to lose on the gauge or to quit
+// at the prompt, not a whole minute.
+constexpr std::uint64_t MAX_VIRTUAL_MS = 15 * 1000;
 
 // Keys beside the letters: the title's, the quit prompt's, and some the game ignores.
 constexpr UINT OTHER_KEYS[] = {KEY_START, VK_ESCAPE, KEY_YES, KEY_NO, KEY_QUIT, VK_SPACE, VK_RETURN, '1'};
