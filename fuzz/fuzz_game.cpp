@@ -1,6 +1,12 @@
-// libFuzzer entry: a whole game on the headless desktop, driven by key presses and clock
-// advances that the fuzzer chooses, one byte a step. After every step the game's
-// invariants must hold; a broken one is reported and stops the run like a crash.
+// libFuzzer entry: a game on the headless desktop, driven by key presses and clock advances
+// that the fuzzer chooses, one byte a step. After every step the game's invariants must
+// hold; a broken one is reported and stops the run like a crash.
+//
+// Each input is a bounded game: at most MAX_STEPS steps and MAX_VIRTUAL_MS of play time, so
+// that the fuzzer runs hundreds of inputs a second. The pictures are read once: one view
+// lives for the whole run and is put back to its state just after start-up before every
+// input (checked against a freshly started view when the run begins). Whole games to the
+// result and back are the soak run's work (soak_game).
 #include "game/game_view.h"
 #include "platform/afxres.h"
 #include "platform/headless/headless_system.h"
@@ -10,14 +16,74 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
-// A run ends after this much play time, so that every input stays quick to replay.
-constexpr std::uint64_t MAX_VIRTUAL_MS = 120 * 1000; // a whole game and the next logo
+constexpr std::size_t MAX_STEPS = 256;
+// The logo and the intro take about 11 s of animation, redrawn every 33 ms, which is most of
+// an input's cost; 15 s leaves a few seconds of play: enough to lose on the gauge or to quit
+// at the prompt, not a whole minute.
+constexpr std::uint64_t MAX_VIRTUAL_MS = 15 * 1000;
 
 // Keys beside the letters: the title's, the quit prompt's, and some the game ignores.
 constexpr UINT OTHER_KEYS[] = {KEY_START, VK_ESCAPE, KEY_YES, KEY_NO, KEY_QUIT, VK_SPACE, VK_RETURN, '1'};
+
+// The view with a way back to its state right after creation, which it reaches through the
+// members the game keeps for its own drawing and flow steps.
+class CRestartableView : public CGameView {
+public:
+    explicit CRestartableView(RandomSource& random) : CGameView(random) {}
+
+    // What the constructor and the start-up leave: the default state, the first letter drawn
+    // from the (restarted) generator, a clear back buffer and the logo's timer.
+    void Restart(RandomSource& random) {
+        for (UINT_PTR id = TIMER_LOGO; id <= TIMER_RESULT; ++id)
+            KillTimer(id);
+        m_nLetter = static_cast<std::int8_t>(random.Rand() % LETTER_COUNT);
+        m_dwShownAt = 0;
+        m_nGauge = GAUGE_START;
+        m_bPlaying = FALSE;
+        m_bPaused = FALSE;
+        m_dwTimeLeft = 0;
+        m_nRank = 0;
+        m_hitDigits = {};
+        m_missDigits = {};
+        m_nMark = MARK_NONE;
+        m_nTick = 0;
+        m_back.Clear();
+        StartLogo();
+    }
+};
+
+// The desktop, the letters and the view of one run.
+struct Game {
+    HeadlessSystem system;
+    FixedSeedRandom random{1};
+    CRestartableView view{random};
+
+    Game() {
+        system.Install();
+        view.SetAssetDirectory(MORVANE_ASSET_DIR);
+        if (!view.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, 320, 240, nullptr,
+                           AFX_IDW_PANE_FIRST)) {
+            std::fprintf(stderr, "the game could not start from %s\n", MORVANE_ASSET_DIR);
+            std::abort();
+        }
+        system.Paint();
+    }
+    ~Game() { view.DestroyWindow(); }
+
+    // The clock reads 0 again and the view is as just started.
+    void Restart() {
+        system.SetClockStart(static_cast<DWORD>(0 - system.Elapsed()));
+        random = FixedSeedRandom(1);
+        view.Restart(random);
+    }
+};
 
 // One step. 0x00-0x7F move the clock on (10 ms to 640 ms, then 1 s to 64 s), 0x80-0x9F
 // press the letter on screen, 0xA0-0xBF a wrong letter, 0xC0-0xFF another key, some held.
@@ -40,27 +106,67 @@ std::uint64_t Step(HeadlessSystem& system, CGameView& view, std::uint8_t b) {
     return 0;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    HeadlessSystem system;
-    system.Install();
-    FixedSeedRandom random(1);
-    CGameView view(random);
-    view.SetAssetDirectory(MORVANE_ASSET_DIR);
-    if (!view.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, 0, 0, 320, 240, nullptr, AFX_IDW_PANE_FIRST)) {
-        std::fprintf(stderr, "the game could not start from %s\n", MORVANE_ASSET_DIR);
-        std::abort();
-    }
+void Play(Game& game, const std::uint8_t* data, std::size_t size) {
     std::uint64_t nVirtualMs = 0;
-    for (std::size_t i = 0; i < size && nVirtualMs < MAX_VIRTUAL_MS; ++i) {
-        nVirtualMs += Step(system, view, data[i]);
-        if (const std::string broken = testkit::BrokenInvariant(view, system); !broken.empty()) {
+    for (std::size_t i = 0; i < size && i < MAX_STEPS && nVirtualMs < MAX_VIRTUAL_MS; ++i) {
+        nVirtualMs += Step(game.system, game.view, data[i]);
+        if (const std::string broken = testkit::BrokenInvariant(game.view, game.system); !broken.empty()) {
             std::fprintf(stderr, "step %zu (byte 0x%02x): %s\n", i, data[i], broken.c_str());
             std::abort();
         }
     }
-    system.Paint(); // the screen as the last step left it
-    view.DestroyWindow();
+    game.system.Paint(); // the screen as the last step left it
+}
+
+// A restarted view must be indistinguishable from a new one: same state, same timers, same
+// screen, and the same game when both are played alike. Anything the restart misses (a new
+// member of the view, say) stops the run here instead of making the fuzzer's games drift.
+void CheckRestart(Game& game) {
+    // Title, a game with right and wrong keys, the quit prompt, and on to a lost game.
+    const std::uint8_t played[] = {0x45, 0xC0, 0x44, 0x80, 0xA3, 0x10, 0x81, 0xC1, 0xC3, 0xA0,
+                                   0xA1, 0xA2, 0xA4, 0xA5, 0xA6, 0x47, 0x50, 0x45, 0xC0, 0x42};
+    Play(game, played, sizeof played);
+    game.Restart();
+    struct State {
+        GameSnapshot snapshot;
+        std::vector<UINT_PTR> timers;
+        Surface screen;
+        bool operator==(const State& o) const {
+            return snapshot == o.snapshot && timers == o.timers && screen.Pitch() == o.screen.Pitch() &&
+                   screen.Height() == o.screen.Height() &&
+                   std::memcmp(screen.Bits(), o.screen.Bits(),
+                               static_cast<std::size_t>(screen.Pitch()) * screen.Height()) == 0;
+        }
+    };
+    const auto state = [](Game& g) {
+        return State{g.view.Snapshot(), g.system.RunningTimers(g.view), g.view.BackBuffer()};
+    };
+    // The new game's desktop is the installed one while it lives (the clock the view reads).
+    auto fresh = std::make_unique<Game>();
+    const State freshStart = state(*fresh);
+    Play(*fresh, played, sizeof played);
+    const State freshPlayed = state(*fresh);
+    fresh.reset();
+    game.system.Install();
+    const bool bSameStart = state(game) == freshStart;
+    Play(game, played, sizeof played);
+    if (!bSameStart || !(state(game) == freshPlayed)) {
+        std::fprintf(stderr, "a restarted game is not the same as a new one: the fuzz target's restart "
+                             "misses part of the view's state\n");
+        std::abort();
+    }
+    game.Restart();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static Game* const pGame = [] {
+        auto* p = new Game;
+        CheckRestart(*p);
+        return p;
+    }();
+    Play(*pGame, data, size);
+    pGame->Restart();
     return 0;
 }
