@@ -16,6 +16,8 @@ struct WebMessage {
     std::uint32_t wParam = 0;
     std::int32_t lParam = 0;
     std::uint32_t modifiers = 0;
+    std::uint32_t chTyped = 0;        // a key's character on the current layout, 0 for none
+    std::uint32_t bTypedIsLetter = 0; // whether that is a letter of any script
 };
 
 namespace web {

@@ -47,8 +47,9 @@ var MorvaneWeb = {
   MOD_CONTROL: 2,
   MOD_ALT: 4,
 
-  // Virtual-key codes by KeyboardEvent.code: the key's position on a US keyboard, so the
-  // letters are where the game expects them whatever layout the player uses.
+  // Virtual-key codes by KeyboardEvent.code: the key's position on a US keyboard. The program
+  // turns a key of the typing area into the letter its layout types (the key rule every
+  // desktop shares); the position stands where the browser says nothing typed.
   KEY_CODES: (function () {
     var t = {
       Escape: 0x1b, Tab: 0x09, Backspace: 0x08, Enter: 0x0d, NumpadEnter: 0x0d, Space: 0x20,
@@ -160,12 +161,17 @@ var MorvaneWeb = {
     }
   },
 
-  post: function (hwnd, message, wParam, lParam, modifiers) {
-    MorvaneWeb.posted.push([hwnd, message, wParam, lParam, modifiers]);
+  // typed: for a key, the character it types (a code point, 0 for none) and whether that is a
+  // letter of any script; the program's key rule decides the virtual key from them.
+  post: function (hwnd, message, wParam, lParam, modifiers, typed) {
+    var ch = typed ? typed.codePointAt(0) : 0;
+    var letter = typed && /^\p{L}$/u.test(typed) ? 1 : 0;
+    MorvaneWeb.posted.push([hwnd, message, wParam, lParam, modifiers, ch, letter]);
     MorvaneWeb.wake();
   },
 
-  // Fills the message at ptr (hwnd, message, wParam, lParam, modifiers as 32-bit words) and
+  // Fills the message at ptr (hwnd, message, wParam, lParam, modifiers, the typed character
+  // and whether it is a letter, as 32-bit words) and
   // returns 1, or returns 0 when nothing is waiting.
   take: function (ptr) {
     var m = MorvaneWeb.posted.shift();
@@ -182,7 +188,7 @@ var MorvaneWeb = {
       }
     }
     if (!m) return 0;
-    for (var i = 0; i < 5; ++i) HEAP32[(ptr >> 2) + i] = m[i];
+    for (var i = 0; i < 7; ++i) HEAP32[(ptr >> 2) + i] = m[i] || 0;
     return 1;
   },
 
@@ -301,8 +307,11 @@ var MorvaneWeb = {
     var sys = vk === 0x12 || vk === 0x79 || (event.altKey && !ctrl);
     // Repeat count 1; bit 30: the key was already down (auto-repeat); bit 29: Alt is down.
     var lParam = 1 | (event.repeat ? 0x40000000 : 0) | (event.altKey ? 0x20000000 : 0);
+    // vk is the key's place on a US keyboard; what it types (one character, not a name such as
+    // "Dead" or "Unidentified") lets the program judge it by the layout as a desktop does.
+    var typed = Array.from(event.key || '').length === 1 ? event.key : '';
     MorvaneWeb.post(MorvaneWeb.focusHwnd, sys ? MorvaneWeb.WM_SYSKEYDOWN : MorvaneWeb.WM_KEYDOWN, vk, lParam,
-      mods);
+      mods, typed);
   },
 
   // Text from an on-screen keyboard, which often sends no usable key code: each letter it
@@ -313,7 +322,7 @@ var MorvaneWeb = {
     if (MorvaneWeb.ended || MorvaneWeb.dialog || !MorvaneWeb.focusHwnd) return;
     for (var i = 0; i < text.length; ++i) {
       var c = text[i].toUpperCase();
-      if (c >= 'A' && c <= 'Z') MorvaneWeb.post(MorvaneWeb.focusHwnd, MorvaneWeb.WM_KEYDOWN, c.charCodeAt(0), 1, 0);
+      if (c >= 'A' && c <= 'Z') MorvaneWeb.post(MorvaneWeb.focusHwnd, MorvaneWeb.WM_KEYDOWN, c.charCodeAt(0), 1, 0, c);
     }
   },
 

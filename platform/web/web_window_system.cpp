@@ -4,10 +4,29 @@
 #include "web_dialog_peer.h"
 #include "web_peer.h"
 
+#include "platform/keymap.h"
 #include "platform/wnd.h"
 
 namespace {
 constexpr LPARAM NO_CONTROL = 0; // a command from a menu, not from a control
+
+// The virtual key of a key message from the page, whose wParam is the key's place on a US
+// keyboard: a key of the typing area or the keypad goes by the layer's key rule from what it
+// typed; every other key (Esc, Enter, the arrows, ...) is its place. 0: a key to drop.
+UINT VirtualKeyOf(const WebMessage& msg) {
+    const UINT vk = msg.wParam;
+    const bool bKeypad = vk >= VK_NUMPAD0 && vk <= VK_DIVIDE;
+    const bool bTypingArea = (vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z') ||
+                             (vk >= VK_OEM_1 && vk <= VK_OEM_3) || (vk >= VK_OEM_4 && vk <= VK_OEM_7);
+    if (msg.chTyped == 0 || (!bKeypad && !bTypingArea))
+        return vk;
+    KeyPress key;
+    key.chTyped = static_cast<char32_t>(msg.chTyped);
+    key.bTypedIsLetter = msg.bTypedIsLetter != 0;
+    key.nPositionVk = bKeypad ? 0 : vk;
+    key.bKeypad = bKeypad;
+    return AfxVirtualKeyOf(key);
+}
 } // namespace
 
 WebWindowSystem::WebWindowSystem() = default;
@@ -82,12 +101,16 @@ void WebWindowSystem::Dispatch(const WebMessage& msg) {
         wnd.WindowProc(WM_TIMER, msg.wParam, 0);
         break;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
+    case WM_SYSKEYDOWN: {
+        const UINT vk = VirtualKeyOf(msg);
+        if (vk == 0)
+            break;
         // A system key that no accelerator used up goes on to the menu bar, as on a desktop.
-        if (!AfxDispatchKeyMessage(&wnd, msg.message, msg.wParam, msg.lParam, msg.modifiers) &&
+        if (!AfxDispatchKeyMessage(&wnd, msg.message, vk, msg.lParam, msg.modifiers) &&
             msg.message == WM_SYSKEYDOWN)
-            web::SystemKey(msg.wParam, msg.modifiers);
+            web::SystemKey(vk, msg.modifiers);
         break;
+    }
     case WM_COMMAND:
         wnd.SendMessage(WM_COMMAND, msg.wParam, NO_CONTROL);
         break;

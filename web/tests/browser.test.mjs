@@ -4,10 +4,10 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { gunzipSync, gzipSync } from 'node:zlib';
 
-import { SITE, launchBrowser, openGame, startServer } from './harness.mjs';
+import { SITE, openGame, serveAndBrowse, toFirstLetter } from './harness.mjs';
 
 // Sprite-sheet rectangles [sx, sy, w, h] at their screen places [x, y].
 const GOOD_MARK = [0, 0, 160, 32, 80, 184];
@@ -24,29 +24,11 @@ const LOWEST_RANK_STAMP = [240, 288, 80, 80, 160, 120];
 const MISS_COUNT = [260, 64, 48, 24];
 const TIME_BAR = [32, 184, 256, 16];
 
-let server;
-let chromium;
-
-before(async () => {
-  server = await startServer();
-  chromium = await launchBrowser();
-});
-
-after(async () => {
-  await chromium?.close();
-  await server?.close();
-});
-
-async function toFirstLetter(game) {
-  const since = await game.seq();
-  await game.waitForScreen(0, 'title');
-  await game.press('KeyF');
-  await game.waitForFrame(since, { letter: true });
-}
+const session = serveAndBrowse();
 
 test('the page starts without errors and its title screen is the headless title picture', async () => {
   const started = Date.now();
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   await game.waitForScreen(0, 'title');
   const firstFrameMs = await game.page.evaluate(() => window.__morvaneTest.firstFrameAt);
   console.log(`first frame ${Math.round(firstFrameMs)} ms after navigation; title after ${Date.now() - started} ms`);
@@ -56,7 +38,7 @@ test('the page starts without errors and its title screen is the headless title 
 });
 
 test('letters are judged: a right key shows GOOD!, a wrong one MISS and counts it', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title', 'play_miss'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title', 'play_miss'] });
   await toFirstLetter(game);
   const right = await game.letterOnScreen();
   let since = await game.seq();
@@ -73,7 +55,7 @@ test('letters are judged: a right key shows GOOD!, a wrong one MISS and counts i
 });
 
 test('Esc asks whether to quit: N plays on, Y goes back to the logo and the title', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   await toFirstLetter(game);
   let since = await game.seq();
   await game.press('Escape');
@@ -88,7 +70,7 @@ test('Esc asks whether to quit: N plays on, Y goes back to the logo and the titl
 });
 
 test('Alt+H opens the about box over a game that keeps ticking; Enter closes it', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   await toFirstLetter(game);
   await game.press('KeyH', ['Alt']);
   await game.page.waitForSelector('#menubar .menu-popup:not([hidden])');
@@ -121,7 +103,7 @@ test('Alt+H opens the about box over a game that keeps ticking; Enter closes it'
 });
 
 test('a whole game with no keys runs out of time to the result screen, rank stamp and title', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 8, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 8, references: ['title'] });
   await toFirstLetter(game);
   const since = await game.waitForFrame(0, { sprites: [...RESULT_CAPTIONS, LOWEST_RANK_STAMP] }, 90000);
   assert.match(await game.page.$eval('#spoken', (s) => s.textContent), /rank 4 of 4/);
@@ -131,7 +113,7 @@ test('a whole game with no keys runs out of time to the result screen, rank stam
 });
 
 test('J, and File > Exit by mouse, end the program; Start again brings the title back', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   await game.waitForScreen(0, 'title');
   await game.press('KeyJ');
   await game.page.waitForSelector('#closed:not([hidden])');
@@ -158,7 +140,7 @@ test('a picture missing from the pack is named on the page and no game starts', 
     at = end;
   }
   const body = gzipSync(Buffer.concat([...kept, Buffer.alloc(1024)]));
-  const game = await openGame(chromium.browser, server.url, {
+  const game = await openGame(session.chromium.browser, session.server.url, {
     pictures: false,
     onRequest: (request) => {
       if (request.url().endsWith('/pictures.tar.gz')) request.respond({ status: 200, body });

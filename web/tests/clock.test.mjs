@@ -1,22 +1,11 @@
 // The game's clock in a background tab, with the browser's usual slowing of background
 // timers switched on: a hidden page keeps the game's time as a minimised window does.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { launchBrowser, openGame, startServer } from './harness.mjs';
+import { openGame, serveAndBrowse } from './harness.mjs';
 
-let server;
-let chromium;
-
-before(async () => {
-  server = await startServer();
-  chromium = await launchBrowser({ throttled: true });
-});
-
-after(async () => {
-  await chromium?.close();
-  await server?.close();
-});
+const session = serveAndBrowse({ throttled: true });
 
 // Waits for the time bar to lose columns. With no keys the game redraws the bar on each tick of
 // its gauge's drain, so such a frame shows the time left at the moment it was painted.
@@ -26,14 +15,14 @@ async function barStep(game, since) {
 }
 
 test('20 s in a background tab move the game clock on by 20 s', async () => {
-  const game = await openGame(chromium.browser, server.url, { references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { references: ['title'] });
   await game.waitForScreen(0, 'title', 30000);
   let since = await game.seq();
   await game.press('KeyF');
   await game.waitForFrame(since, { letter: true }, 30000);
   const start = await barStep(game, await game.seq());
 
-  const other = await chromium.browser.newPage();
+  const other = await session.chromium.browser.newPage();
   await other.bringToFront();
   assert.equal(await game.page.evaluate(() => document.visibilityState), 'hidden');
   // The page's own timers are slowed to about one a second while it is hidden.

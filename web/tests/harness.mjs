@@ -7,6 +7,8 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
+import { after, before } from 'node:test';
+
 import puppeteer from 'puppeteer-core';
 
 const REPO = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -300,4 +302,27 @@ export async function measureLoad(browser, url) {
   }));
   await page.close();
   return { ...timing, bytes, requests };
+}
+
+// A local server and a browser for one test file: started before its first test and closed
+// after its last. The returned object holds them (session.server, session.chromium).
+export function serveAndBrowse(browserOptions = {}) {
+  const session = {};
+  before(async () => {
+    session.server = await startServer();
+    session.chromium = await launchBrowser(browserOptions);
+  });
+  after(async () => {
+    await session.chromium?.close();
+    await session.server?.close();
+  });
+  return session;
+}
+
+// From the title to the first letter of a game: F, then the frame that shows a letter.
+export async function toFirstLetter(game) {
+  const since = await game.seq();
+  await game.waitForScreen(0, 'title');
+  await game.press('KeyF');
+  await game.waitForFrame(since, { letter: true });
 }

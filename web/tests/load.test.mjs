@@ -2,27 +2,16 @@
 // when it cannot load.
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
-import { SITE, launchBrowser, measureLoad, openGame, startServer } from './harness.mjs';
+import { SITE, measureLoad, openGame, serveAndBrowse } from './harness.mjs';
 
-let server;
-let chromium;
-
-before(async () => {
-  server = await startServer();
-  chromium = await launchBrowser();
-});
-
-after(async () => {
-  await chromium?.close();
-  await server?.close();
-});
+const session = serveAndBrowse();
 
 test('first frame: five cold loads, printed', async () => {
   const runs = [];
-  for (let i = 0; i < 5; ++i) runs.push(await measureLoad(chromium.browser, server.url));
+  for (let i = 0; i < 5; ++i) runs.push(await measureLoad(session.chromium.browser, session.server.url));
   const times = runs.map((r) => r.firstFrameMs).sort((a, b) => a - b);
   console.log(`first non-black frame: median ${Math.round(times[2])} ms, ${times.map(Math.round).join(' / ')} ms`);
   const started = runs.map((r) => r.startedMs).sort((a, b) => a - b);
@@ -33,7 +22,7 @@ test('first frame: five cold loads, printed', async () => {
 });
 
 test('opened from file://, the page says why it cannot start and how to serve the folder', async () => {
-  const page = await chromium.browser.newPage();
+  const page = await session.chromium.browser.newPage();
   await page.goto(pathToFileURL(path.join(SITE, 'index.html')).href, { waitUntil: 'load' });
   const notice = await page.$eval('body.failed #closed:not([hidden]) #notice:not([hidden])', (n) => n.textContent);
   assert.match(notice, /file:\/\//);
@@ -42,7 +31,7 @@ test('opened from file://, the page says why it cannot start and how to serve th
 });
 
 test('a missing program file is named in the notice', async () => {
-  const game = await openGame(chromium.browser, server.url, {
+  const game = await openGame(session.chromium.browser, session.server.url, {
     pictures: false,
     onRequest: (request) => {
       if (request.url().endsWith('/morvane.wasm.gz')) request.respond({ status: 404, body: '' });
@@ -61,7 +50,7 @@ test('served as octet-stream or already unpacked, the program is fetched once an
   for (const encodeGz of [false, true]) {
     const other = await startServer({ encodeGz });
     const fetched = [];
-    const game = await openGame(chromium.browser, other.url, {
+    const game = await openGame(session.chromium.browser, other.url, {
       timeScale: 4,
       references: ['title'],
       before: (page) => page.on('request', (r) => fetched.push(new URL(r.url()).pathname)),

@@ -2,35 +2,17 @@
 // Cmd, Enter in the about box, Tab to the menus, and what axe-core finds.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { launchBrowser, openGame, startServer } from './harness.mjs';
+import { openGame, serveAndBrowse, toFirstLetter } from './harness.mjs';
 
 const GOOD_MARK = [0, 0, 160, 32, 80, 184];
 const MISS_COUNT = [260, 64, 48, 24];
 
-let server;
-let chromium;
-
-before(async () => {
-  server = await startServer();
-  chromium = await launchBrowser();
-});
-
-after(async () => {
-  await chromium?.close();
-  await server?.close();
-});
-
-async function toFirstLetter(game) {
-  const since = await game.seq();
-  await game.waitForScreen(0, 'title');
-  await game.press('KeyF');
-  await game.waitForFrame(since, { letter: true });
-}
+const session = serveAndBrowse();
 
 test('a phone: a tap brings up the keyboard and its letters are judged', async () => {
-  const game = await openGame(chromium.browser, server.url, {
+  const game = await openGame(session.chromium.browser, session.server.url, {
     timeScale: 4,
     references: ['title'],
     viewport: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
@@ -57,8 +39,8 @@ test('a phone: a tap brings up the keyboard and its letters are judged', async (
 });
 
 test('the game sits on whole device pixels at ratios 1, 1.25, 1.5, 2 and 3; the menu bar grows', async () => {
-  const page = await chromium.browser.newPage();
-  await page.goto(server.url, { waitUntil: 'load' });
+  const page = await session.chromium.browser.newPage();
+  await page.goto(session.server.url, { waitUntil: 'load' });
   for (const ratio of [1, 1.25, 1.5, 2, 3])
     for (const [width, height] of [[390, 844], [1280, 960]]) {
       await page.setViewport({ width, height, deviceScaleFactor: ratio });
@@ -80,12 +62,12 @@ test('the game sits on whole device pixels at ratios 1, 1.25, 1.5, 2 and 3; the 
 });
 
 test('on a Mac, Cmd+C is the copy accelerator, not the letter C', async () => {
-  const game = await openGame(chromium.browser, server.url, {
+  const game = await openGame(session.chromium.browser, session.server.url, {
     timeScale: 4,
     references: ['title'],
     before: async (page) => {
       const cdp = await page.createCDPSession();
-      await cdp.send('Emulation.setUserAgentOverride', { userAgent: await chromium.browser.userAgent(), platform: 'MacIntel' });
+      await cdp.send('Emulation.setUserAgentOverride', { userAgent: await session.chromium.browser.userAgent(), platform: 'MacIntel' });
     },
   });
   await toFirstLetter(game);
@@ -110,7 +92,7 @@ test('on a Mac, Cmd+C is the copy accelerator, not the letter C', async () => {
 });
 
 test('after a click on the about box, Enter still presses OK', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   await game.waitForScreen(0, 'title');
   await game.press('KeyH', ['Alt']);
   await game.page.waitForSelector('#menubar .menu-popup:not([hidden])');
@@ -123,7 +105,7 @@ test('after a click on the about box, Enter still presses OK', async () => {
 });
 
 test('Shift+Tab reaches the menus while the game still gets the letters', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   await toFirstLetter(game);
   await game.press('Tab', ['Shift']);
   assert.equal(await game.page.evaluate(() => document.activeElement.className), 'menu-title');
@@ -137,7 +119,7 @@ test('Shift+Tab reaches the menus while the game still gets the letters', async 
 
 test('axe-core finds nothing serious on the title page or the closed page', async () => {
   const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   const findings = async () => {
     await game.page.addScriptTag({ path: axe });
     const result = await game.page.evaluate(() => window.axe.run(document));
@@ -154,7 +136,7 @@ test('axe-core finds nothing serious on the title page or the closed page', asyn
 });
 
 test('a polite live region says the letter shown and each result, in Japanese and English', async () => {
-  const game = await openGame(chromium.browser, server.url, { timeScale: 4, references: ['title'] });
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   assert.equal(await game.page.$eval('#spoken', (s) => s.getAttribute('aria-live')), 'polite');
   await toFirstLetter(game);
   const spoken = (text) => game.page.waitForFunction((t) => document.getElementById('spoken').textContent.includes(t), {}, text);
@@ -167,5 +149,18 @@ test('a polite live region says the letter shown and each result, in Japanese an
   await game.press(`Key${wrong}`);
   await spoken('ミス');
   await spoken('MISS');
+  await game.page.close();
+});
+
+test('a key counts as the letter its layout types, wherever it sits (AZERTY: A where US has Q)', async () => {
+  const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
+  await toFirstLetter(game);
+  const right = await game.letterOnScreen();
+  const place = right === 'Q' ? 'KeyW' : 'KeyQ'; // another letter's place on a US keyboard
+  const cdp = await game.page.target().createCDPSession();
+  const key = right.toLowerCase();
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', code: place, key, text: key });
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', code: place, key });
+  await game.page.waitForFunction(() => document.getElementById('spoken').textContent.includes('GOOD!'));
   await game.page.close();
 });
