@@ -5,7 +5,7 @@ import path from 'node:path';
 import { test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
-import { SITE, measureLoad, openGame, serveAndBrowse } from './harness.mjs';
+import { SITE, measureLoad, openGame, serveAndBrowse, startServer } from './harness.mjs';
 
 const session = serveAndBrowse();
 
