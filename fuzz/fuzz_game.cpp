@@ -12,6 +12,7 @@
 #include "platform/headless/headless_system.h"
 #include "testkit/game_invariants.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -85,16 +86,15 @@ struct Game {
     }
 };
 
-// One step. 0x00-0x7F move the clock on (10 ms to 640 ms, then 1 s to 64 s), 0x80-0x9F
+// One step. 0x00-0x7F move the clock on (10 ms to 640 ms, then 1 s to 64 s, never past the
+// input's budget of play time: a long step would otherwise draw a minute of ticks), 0x80-0x9F
 // press the letter on screen, 0xA0-0xBF a wrong letter, 0xC0-0xFF another key, some held.
-std::uint64_t Step(HeadlessSystem& system, CGameView& view, std::uint8_t b) {
-    if (b < 0x40) {
-        system.Advance((b + 1u) * 10u);
-        return (b + 1u) * 10u;
-    }
+std::uint64_t Step(HeadlessSystem& system, CGameView& view, std::uint8_t b, std::uint64_t nBudgetMs) {
     if (b < 0x80) {
-        system.Advance((b - 0x3Fu) * 1000u);
-        return (b - 0x3Fu) * 1000u;
+        const std::uint64_t ms =
+            std::min<std::uint64_t>(b < 0x40 ? (b + 1u) * 10u : (b - 0x3Fu) * 1000u, nBudgetMs);
+        system.Advance(ms);
+        return ms;
     }
     const UINT nRight = KEY_FIRST_LETTER + static_cast<UINT>(view.Snapshot().m_nLetter);
     if (b < 0xA0)
@@ -109,7 +109,7 @@ std::uint64_t Step(HeadlessSystem& system, CGameView& view, std::uint8_t b) {
 void Play(Game& game, const std::uint8_t* data, std::size_t size) {
     std::uint64_t nVirtualMs = 0;
     for (std::size_t i = 0; i < size && i < MAX_STEPS && nVirtualMs < MAX_VIRTUAL_MS; ++i) {
-        nVirtualMs += Step(game.system, game.view, data[i]);
+        nVirtualMs += Step(game.system, game.view, data[i], MAX_VIRTUAL_MS - nVirtualMs);
         if (const std::string broken = testkit::BrokenInvariant(game.view, game.system); !broken.empty()) {
             std::fprintf(stderr, "step %zu (byte 0x%02x): %s\n", i, data[i], broken.c_str());
             std::abort();
