@@ -80,6 +80,10 @@ struct Game {
 
     // The clock reads 0 again and the view is as just started.
     void Restart() {
+        // What the desktop recorded of the last input (ticks, announcements) goes too, or a
+        // run of hours would keep all of it.
+        if (HeadlessPeer* pPeer = system.PeerOf(view))
+            pPeer->ResetCounters();
         system.SetClockStart(static_cast<DWORD>(0 - system.Elapsed()));
         random = FixedSeedRandom(1);
         view.Restart(random);

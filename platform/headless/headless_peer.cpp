@@ -103,6 +103,7 @@ void HeadlessPeer::ResetCounters() {
     m_nEraseRequests = 0;
     m_nPaints = 0;
     m_ticks.clear();
+    m_announcements.clear();
 }
 
 void HeadlessPeer::BeginPaint() {

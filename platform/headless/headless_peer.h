@@ -51,7 +51,8 @@ public:
     void ResetCounters();
 
     const CapturedPicture& Picture() const { return m_picture; }
-    // Every text the window gave the screen reader, oldest first.
+    // Every text the window gave the screen reader since creation or the last ResetCounters,
+    // oldest first.
     const std::vector<std::string>& Announcements() const { return m_announcements; }
 
 protected:
