@@ -102,6 +102,11 @@ int Conformance::RunProgram(const std::function<bool()>& act) {
     return AfxWinMain([&] { return act() ? driver->RunLoop() : 90; });
 }
 
+void Conformance::ExpectEndsWithStatusZero(const std::function<bool()>& act) {
+    EXPECT_EQ(RunProgram(act), 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+}
+
 bool Conformance::WithAboutBox(const std::function<bool(const NativeDialog&)>& done) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(WAIT_MS);
@@ -269,36 +274,30 @@ TEST_P(Conformance, ClosingTheFrameUnderTheAboutBoxEndsWithStatusZero) {
 
 TEST_P(Conformance, JOnTheTitleEndsWithStatusZero) {
     Check([&] {
-        const int nStatus = RunProgram([&] {
+        ExpectEndsWithStatusZero([&] {
             if (!ToTitle())
                 return false;
             driver->PressKey(View(), 'J', 0); // the view closes the frame from its key handler
             return true;
         });
-        EXPECT_EQ(nStatus, 0);
-        EXPECT_EQ(app.m_pMainWnd, nullptr);
     });
 }
 
 TEST_P(Conformance, FileExitEndsWithStatusZero) {
     Check([&] {
-        const int nStatus = RunProgram([&] {
+        ExpectEndsWithStatusZero([&] {
             driver->ChooseMenuItem(*Frame(), ID_APP_EXIT);
             return true;
         });
-        EXPECT_EQ(nStatus, 0);
-        EXPECT_EQ(app.m_pMainWnd, nullptr);
     });
 }
 
 TEST_P(Conformance, CloseButtonEndsWithStatusZero) {
     Check([&] {
-        const int nStatus = RunProgram([&] {
+        ExpectEndsWithStatusZero([&] {
             driver->ClickCloseButton(*Frame());
             return true;
         });
-        EXPECT_EQ(nStatus, 0);
-        EXPECT_EQ(app.m_pMainWnd, nullptr);
     });
 }
 

@@ -54,6 +54,8 @@ protected:
     bool ToTitle();
     // The whole program: start-up, then act, then the message loop to its end; its status.
     int RunProgram(const std::function<bool()>& act);
+    // RunProgram, and then the program must have ended as a close does: status 0, no main window.
+    void ExpectEndsWithStatusZero(const std::function<bool()>& act);
     // Opens the about box from the menu and calls done every 20 ms while it is open, until
     // done says so or time runs out; then presses its OK. Whether done said so.
     bool WithAboutBox(const std::function<bool(const NativeDialog&)>& done);
