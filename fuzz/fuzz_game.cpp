@@ -1,18 +1,21 @@
 // libFuzzer entry: a game on the headless desktop, driven by key presses and clock advances
-// that the fuzzer chooses, one byte a step. After every step the game's invariants must
+// that the fuzzer chooses: the first byte picks where the game begins, each further byte is
+// a step. After every step the game's invariants must
 // hold; a broken one is reported and stops the run like a crash.
 //
 // Each input is a bounded game: at most MAX_STEPS steps and MAX_VIRTUAL_MS of play time, so
 // that the fuzzer runs hundreds of inputs a second. The pictures are read once: one view
-// lives for the whole run and is put back to its state just after start-up before every
-// input (checked against a freshly started view when the run begins). Whole games to the
-// result and back are the soak run's work (soak_game).
+// lives for the whole run and is put back to one of three starts before every input (each
+// checked against a freshly started view played to it when the run begins). Whole games to
+// the result and back are the soak run's work (soak_game).
 #include "game/game_view.h"
 #include "platform/afxres.h"
+#include "platform/clock.h"
 #include "platform/headless/headless_system.h"
 #include "testkit/game_invariants.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -20,43 +23,64 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t MAX_STEPS = 256;
-// The logo and the intro take about 11 s of animation, redrawn every 33 ms, which is most of
-// an input's cost; 15 s leaves a few seconds of play: enough to lose on the gauge or to quit
-// at the prompt, not a whole minute.
+// From the logo, the logo and the intro take about 11 s of animation, redrawn every 33 ms;
+// 15 s leaves a few seconds of play. From the intro's end it is a quarter of a game: enough
+// to lose on the gauge or to quit at the prompt, not a whole minute.
 constexpr std::uint64_t MAX_VIRTUAL_MS = 15 * 1000;
 
 // Keys beside the letters: the title's, the quit prompt's, and some the game ignores.
 constexpr UINT OTHER_KEYS[] = {KEY_START, VK_ESCAPE, KEY_YES, KEY_NO, KEY_QUIT, VK_SPACE, VK_RETURN, '1'};
 
-// The view with a way back to its state right after creation, which it reaches through the
-// members the game keeps for its own drawing and flow steps.
+// Where an input's game begins, chosen by its first byte: the logo (as the program starts),
+// the title waiting for START, or the last tick of the intro (play begins on the next one).
+// Starting later spends the input's steps and play time on what follows instead of redrawing
+// the same ten seconds of logo and intro every time.
+enum class Start : std::uint8_t { Logo, Title, Play };
+constexpr std::size_t STARTS = 3;
+
+// The view's state at a start: its fields, its screen, its generator, the clock and the one
+// timer that runs. It is taken just after that timer ticked (or was started), so the timer is
+// due one period later, as it is again after a restore.
+struct Checkpoint {
+    GameSnapshot state{};
+    Surface back;
+    FixedSeedRandom random{1};
+    DWORD dwClock = 0;
+    std::vector<std::pair<UINT_PTR, UINT>> timers;
+};
+
+// The view with a way back to a checkpoint, which it reaches through the members the game
+// keeps for its own drawing and flow steps.
 class CRestartableView : public CGameView {
 public:
     explicit CRestartableView(RandomSource& random) : CGameView(random) {}
 
-    // What the constructor and the start-up leave: the default state, the first letter drawn
-    // from the (restarted) generator, a clear back buffer and the logo's timer.
-    void Restart(RandomSource& random) {
+    void Restore(const Checkpoint& at) {
         for (UINT_PTR id = TIMER_LOGO; id <= TIMER_RESULT; ++id)
             KillTimer(id);
-        m_nLetter = static_cast<std::int8_t>(random.Rand() % LETTER_COUNT);
-        m_dwShownAt = 0;
-        m_nGauge = GAUGE_START;
-        m_bPlaying = FALSE;
-        m_bPaused = FALSE;
-        m_dwTimeLeft = 0;
-        m_nRank = 0;
-        m_hitDigits = {};
-        m_missDigits = {};
-        m_nMark = MARK_NONE;
-        m_nTick = 0;
-        m_back.Clear();
-        StartLogo();
+        const GameSnapshot& s = at.state;
+        m_nLetter = s.m_nLetter;
+        m_dwShownAt = s.m_dwShownAt;
+        m_nGauge = s.m_nGauge;
+        m_bPlaying = s.m_bPlaying;
+        m_bPaused = s.m_bPaused;
+        m_dwTimeLeft = s.m_dwTimeLeft;
+        m_nRank = s.m_nRank;
+        m_hitDigits = s.m_hitDigits;
+        m_missDigits = s.m_missDigits;
+        m_nMark = s.m_nMark;
+        m_nPhase = s.m_nPhase;
+        m_nTick = s.m_nTick;
+        m_back.CopyFrom(at.back);
+        for (const auto& [id, nPeriod] : at.timers)
+            SetTimer(id, nPeriod, nullptr);
+        Invalidate(FALSE); // the restored screen is shown on the next paint
     }
 };
 
@@ -78,15 +102,39 @@ struct Game {
     }
     ~Game() { view.DestroyWindow(); }
 
-    // The clock reads 0 again and the view is as just started.
-    void Restart() {
-        // What the desktop recorded of the last input (ticks, announcements) goes too, or a
-        // run of hours would keep all of it.
-        if (HeadlessPeer* pPeer = system.PeerOf(view))
-            pPeer->ResetCounters();
-        system.SetClockStart(static_cast<DWORD>(0 - system.Elapsed()));
-        random = FixedSeedRandom(1);
-        view.Restart(random);
+    DWORD Clock() const { return static_cast<DWORD>(timeGetTime()); }
+
+    // Plays on from here to the given start, by the game's own ticks and keys.
+    void Reach(Start start) {
+        if (start == Start::Logo)
+            return;
+        while (view.Snapshot().m_nPhase == PHASE_LOGO && system.DeliverNextTick()) {
+        }
+        if (start == Start::Title)
+            return;
+        system.PressKey(view, KEY_START);
+        while (!(view.Snapshot().m_nPhase == PHASE_INTRO && view.Snapshot().m_nTick > INTRO_CAPTION_LAST) &&
+               system.DeliverNextTick()) {
+        }
+    }
+
+    Checkpoint Take() {
+        Checkpoint at{view.Snapshot(), view.BackBuffer(), random, Clock(), {}};
+        for (UINT_PTR id : system.RunningTimers(view))
+            at.timers.emplace_back(id, system.TimerPeriod(view, id));
+        if (at.timers.size() > 1) {
+            std::fprintf(stderr, "a start is taken where %zu timers run: their order would be lost\n",
+                         at.timers.size());
+            std::abort();
+        }
+        return at;
+    }
+
+    // The clock reads as it did then and the view is as it was.
+    void Restore(const Checkpoint& at) {
+        system.SetClockStart(static_cast<DWORD>(at.dwClock - system.Elapsed()));
+        random = at.random;
+        view.Restore(at);
     }
 };
 
@@ -122,55 +170,79 @@ void Play(Game& game, const std::uint8_t* data, std::size_t size) {
     game.system.Paint(); // the screen as the last step left it
 }
 
-// A restarted view must be indistinguishable from a new one: same state, same timers, same
-// screen, and the same game when both are played alike. Anything the restart misses (a new
-// member of the view, say) stops the run here instead of making the fuzzer's games drift.
-void CheckRestart(Game& game) {
-    // Title, a game with right and wrong keys, the quit prompt, and on to a lost game.
+// A restored view must be indistinguishable from a new one played to the same start: same
+// state, same timers, same screen, and the same game when both are played on alike. Anything
+// the restore misses (a new member of the view, say) stops the run here instead of making the
+// fuzzer's games drift.
+void CheckStarts(Game& game, const std::array<Checkpoint, STARTS>& starts) {
+    // A game with right and wrong keys, the quit prompt, and on to a lost game.
     const std::uint8_t played[] = {0x45, 0xC0, 0x44, 0x80, 0xA3, 0x10, 0x81, 0xC1, 0xC3, 0xA0,
                                    0xA1, 0xA2, 0xA4, 0xA5, 0xA6, 0x47, 0x50, 0x45, 0xC0, 0x42};
-    Play(game, played, sizeof played);
-    game.Restart();
     struct State {
         GameSnapshot snapshot;
         std::vector<UINT_PTR> timers;
         Surface screen;
+        DWORD dwClock;
         bool operator==(const State& o) const {
-            return snapshot == o.snapshot && timers == o.timers && screen.Pitch() == o.screen.Pitch() &&
-                   screen.Height() == o.screen.Height() &&
+            return snapshot == o.snapshot && timers == o.timers && dwClock == o.dwClock &&
+                   screen.Pitch() == o.screen.Pitch() && screen.Height() == o.screen.Height() &&
                    std::memcmp(screen.Bits(), o.screen.Bits(),
                                static_cast<std::size_t>(screen.Pitch()) * screen.Height()) == 0;
         }
     };
     const auto state = [](Game& g) {
-        return State{g.view.Snapshot(), g.system.RunningTimers(g.view), g.view.BackBuffer()};
+        return State{g.view.Snapshot(), g.system.RunningTimers(g.view), g.view.BackBuffer(), g.Clock()};
     };
-    // The new game's desktop is the installed one while it lives (the clock the view reads).
-    auto fresh = std::make_unique<Game>();
-    const State freshStart = state(*fresh);
-    Play(*fresh, played, sizeof played);
-    const State freshPlayed = state(*fresh);
-    fresh.reset();
-    game.system.Install();
-    const bool bSameStart = state(game) == freshStart;
-    Play(game, played, sizeof played);
-    if (!bSameStart || !(state(game) == freshPlayed)) {
-        std::fprintf(stderr, "a restarted game is not the same as a new one: the fuzz target's restart "
-                             "misses part of the view's state\n");
-        std::abort();
+    for (std::size_t k = 0; k < STARTS; ++k) {
+        Play(game, played, sizeof played); // whatever the last input left
+        // The new game's desktop is the installed one while it lives (the clock the view reads).
+        auto fresh = std::make_unique<Game>();
+        fresh->Reach(static_cast<Start>(k));
+        const State freshStart = state(*fresh);
+        Play(*fresh, played, sizeof played);
+        const State freshPlayed = state(*fresh);
+        fresh.reset();
+        game.system.Install();
+        game.Restore(starts[k]);
+        const bool bSameStart = state(game) == freshStart;
+        Play(game, played, sizeof played);
+        if (!bSameStart || !(state(game) == freshPlayed)) {
+            std::fprintf(stderr,
+                         "start %zu: a restored game is not the same as a new one: the fuzz target's "
+                         "restore misses part of the view's state\n",
+                         k);
+            std::abort();
+        }
     }
-    game.Restart();
 }
+
+// The run's one game and its starts, taken by playing a new game on to each of them.
+struct Run {
+    Game game;
+    std::array<Checkpoint, STARTS> starts;
+
+    Run() {
+        for (std::size_t k = 0; k < STARTS; ++k) {
+            game.Reach(static_cast<Start>(k));
+            starts[k] = game.Take();
+        }
+        CheckStarts(game, starts);
+    }
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static Game* const pGame = [] {
-        auto* p = new Game;
-        CheckRestart(*p);
-        return p;
-    }();
-    Play(*pGame, data, size);
-    pGame->Restart();
+    static Run* const pRun = new Run;
+    if (size == 0)
+        return 0;
+    Game& game = pRun->game;
+    game.Restore(pRun->starts[data[0] % STARTS]);
+    Play(game, data + 1, size - 1);
+    // What the desktop recorded of this input (ticks, announcements) goes with it, or a run of
+    // hours would keep all of it, and the fuzzer would take what it keeps for a leak and check
+    // the input again with the leak checker.
+    if (HeadlessPeer* pPeer = game.system.PeerOf(game.view))
+        pPeer->ResetCounters();
     return 0;
 }

@@ -30,20 +30,19 @@ void CapturedPicture::Fill(std::uint32_t rgb) {
 void CapturedPicture::Draw(int x, int y, const PixelBlock& block) {
     if (!block.pBits)
         return;
-    for (int r = 0; r < block.nHeight; ++r) {
-        const int nDestY = y + r;
-        if (nDestY < 0 || nDestY >= m_nHeight)
-            continue;
-        const std::uint8_t* pRow = TopDownRow(block, r);
-        for (int c = 0; c < block.nWidth; ++c) {
-            const int nDestX = x + c;
-            if (nDestX < 0 || nDestX >= m_nWidth)
-                continue;
-            std::uint8_t* pOut =
-                m_bytes.data() + (static_cast<std::ptrdiff_t>(nDestY) * m_nWidth + nDestX) * 3;
-            pOut[0] = pRow[c * 3 + 2];
-            pOut[1] = pRow[c * 3 + 1];
-            pOut[2] = pRow[c * 3];
+    // The part of the block inside the picture, found once rather than per pixel.
+    const int nFirstCol = std::max(0, -x);
+    const int nEndCol = std::min(block.nWidth, m_nWidth - x);
+    const int nFirstRow = std::max(0, -y);
+    const int nEndRow = std::min(block.nHeight, m_nHeight - y);
+    for (int r = nFirstRow; r < nEndRow; ++r) {
+        const std::uint8_t* pIn = TopDownRow(block, r) + static_cast<std::ptrdiff_t>(nFirstCol) * 3;
+        std::uint8_t* pOut =
+            m_bytes.data() + (static_cast<std::ptrdiff_t>(y + r) * m_nWidth + x + nFirstCol) * 3;
+        for (int c = nFirstCol; c < nEndCol; ++c, pIn += 3, pOut += 3) {
+            pOut[0] = pIn[2];
+            pOut[1] = pIn[1];
+            pOut[2] = pIn[0];
         }
     }
 }
