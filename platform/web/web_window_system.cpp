@@ -82,10 +82,16 @@ void WebWindowSystem::RunModal(int nWindow) {
 }
 
 void WebWindowSystem::PumpMessage() {
-    WebMessage msg;
-    while (!web::TakeMessage(msg))
+    while (!DispatchWaiting())
         web::WaitMessage();
+}
+
+bool WebWindowSystem::DispatchWaiting() {
+    WebMessage msg;
+    if (!web::TakeMessage(msg))
+        return false;
     Dispatch(msg);
+    return true;
 }
 
 void WebWindowSystem::Dispatch(const WebMessage& msg) {

@@ -35,6 +35,8 @@ public:
     // A modal loop: runs until the window nWindow is gone or has ended its loop, or the
     // program quits.
     void RunModal(int nWindow);
+    // Dispatches one message that is already waiting, without waiting; false when none is.
+    bool DispatchWaiting();
 
     int Register(WebWndPeer& peer);
     void Unregister(WebWndPeer& peer);
