@@ -5,6 +5,10 @@
 // picture missing from the pack is simply absent, and the program says so.
 
 /* global Module, MorvaneLoad, FS, addRunDependency, removeRunDependency */
+performance.mark('morvane: script running');
+Module['onRuntimeInitialized'] = function () {
+  performance.mark('morvane: main begins');
+};
 Module['instantiateWasm'] = function (imports, receive) {
   MorvaneLoad.program
     .then(function (module) {

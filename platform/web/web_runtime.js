@@ -76,6 +76,14 @@ var MorvaneWeb = {
     return document.getElementById(id);
   },
 
+  // A performance mark the first time only: the load test reads the start-up's steps from them.
+  marked: {},
+  markOnce: function (name) {
+    if (MorvaneWeb.marked[name]) return;
+    MorvaneWeb.marked[name] = true;
+    performance.mark('morvane: ' + name);
+  },
+
   start: function () {
     var scale = Number(window.MORVANE_TIME_SCALE);
     MorvaneWeb.scale = scale > 0 ? scale : 1;
@@ -144,6 +152,7 @@ var MorvaneWeb = {
     });
     var timer = found && MorvaneWeb.timers.get(found);
     if (!timer || timer.due) return;
+    MorvaneWeb.markOnce('first tick');
     timer.due = true;
     MorvaneWeb.timersDue.push(found);
     MorvaneWeb.wake();
@@ -202,6 +211,7 @@ var MorvaneWeb = {
     MorvaneWeb.killTimer(hwnd, id);
     var key = hwnd + ':' + id;
     var timer = { hwnd: hwnd, id: id, due: false, serial: MorvaneWeb.nextTimer++ };
+    MorvaneWeb.markOnce('first timer');
     MorvaneWeb.timers.set(key, timer);
     MorvaneWeb.clockSet(timer, period / MorvaneWeb.scale);
   },
@@ -254,6 +264,7 @@ var MorvaneWeb = {
   present: function (x, y, ptr, width, height) {
     var pixels = new Uint8ClampedArray(HEAPU8.buffer, ptr, width * height * 4);
     MorvaneWeb.context.putImageData(new ImageData(pixels, width, height), x, y);
+    MorvaneWeb.markOnce('first present');
   },
 
   // What the program says to a screen reader, in the page's polite live region. Its texts are
