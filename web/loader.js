@@ -28,6 +28,13 @@ Module['instantiateWasm'] = function (imports, receive) {
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
+  // The script may arrive before the page's elements: the program starts after them.
+  if (document.readyState === 'loading') {
+    addRunDependency('page');
+    document.addEventListener('DOMContentLoaded', function () {
+      removeRunDependency('page');
+    });
+  }
   addRunDependency('pictures');
   MorvaneLoad.pictures.then(
     function (files) {

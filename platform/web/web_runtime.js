@@ -108,8 +108,19 @@ var MorvaneWeb = {
   },
 
   // The Worker's timers: 'set' starts a timer that posts its number every period, 'kill'
-  // stops it. Where no Worker can start, the page's own timers stand in.
+  // stops it. Where no Worker can start, the page's own timers stand in. A page may start
+  // the same Worker itself before the program arrives (window.MorvaneClock, see
+  // web/index.html): a Worker takes a while to start, and the program's first tick waits
+  // for it.
   startClock: function () {
+    var early = window.MorvaneClock;
+    if (early) {
+      MorvaneWeb.clock = early;
+      early.onmessage = function (event) {
+        MorvaneWeb.tick(event.data);
+      };
+      return;
+    }
     var source =
       'var t = {};' +
       'onmessage = function (e) {' +
