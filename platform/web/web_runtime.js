@@ -107,7 +107,8 @@ var MorvaneWeb = {
     performance.mark('morvane: started');
   },
 
-  // The Worker's timers: 'set' starts a timer that posts its number every period, 'kill'
+  // The Worker's timers: 'set' starts a timer that posts its number every period, counted
+  // from the moment it was set ('at', on the clock every context of the page shares), 'kill'
   // stops it. Where no Worker can start, the page's own timers stand in. A page may start
   // the same Worker itself before the program arrives (window.MorvaneClock, see
   // web/index.html): a Worker takes a while to start, and the program's first tick waits
@@ -127,7 +128,14 @@ var MorvaneWeb = {
       '  var d = e.data;' +
       '  clearInterval(t[d.serial]);' +
       '  delete t[d.serial];' +
-      '  if (d.period) t[d.serial] = setInterval(function () { postMessage(d.serial); }, d.period);' +
+      '  if (!d.period) return;' +
+      // The first tick one period after the program set the timer, however long the message
+      // took to get here; then one every period.
+      '  var late = d.at ? Math.max(0, performance.timeOrigin + performance.now() - d.at) : 0;' +
+      '  t[d.serial] = setTimeout(function () {' +
+      '    t[d.serial] = setInterval(function () { postMessage(d.serial); }, d.period);' +
+      '    postMessage(d.serial);' +
+      '  }, Math.max(0, d.period - late));' +
       '};';
     try {
       var url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
@@ -142,7 +150,8 @@ var MorvaneWeb = {
   },
 
   clockSet: function (timer, period) {
-    if (MorvaneWeb.clock) MorvaneWeb.clock.postMessage({ serial: timer.serial, period: period });
+    if (MorvaneWeb.clock)
+      MorvaneWeb.clock.postMessage({ serial: timer.serial, period: period, at: performance.timeOrigin + performance.now() });
     else
       timer.handle = setInterval(function () {
         MorvaneWeb.tick(timer.serial);
