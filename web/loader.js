@@ -5,6 +5,10 @@
 // picture missing from the pack is simply absent, and the program says so.
 
 /* global Module, MorvaneLoad, FS, addRunDependency, removeRunDependency */
+performance.mark('morvane: script running');
+Module['onRuntimeInitialized'] = function () {
+  performance.mark('morvane: main begins');
+};
 Module['instantiateWasm'] = function (imports, receive) {
   MorvaneLoad.program
     .then(function (module) {
@@ -24,6 +28,13 @@ Module['instantiateWasm'] = function (imports, receive) {
 
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
+  // The script may arrive before the page's elements: the program starts after them.
+  if (document.readyState === 'loading') {
+    addRunDependency('page');
+    document.addEventListener('DOMContentLoaded', function () {
+      removeRunDependency('page');
+    });
+  }
   addRunDependency('pictures');
   MorvaneLoad.pictures.then(
     function (files) {

@@ -76,6 +76,14 @@ var MorvaneWeb = {
     return document.getElementById(id);
   },
 
+  // A performance mark the first time only: the load test reads the start-up's steps from them.
+  marked: {},
+  markOnce: function (name) {
+    if (MorvaneWeb.marked[name]) return;
+    MorvaneWeb.marked[name] = true;
+    performance.mark('morvane: ' + name);
+  },
+
   start: function () {
     var scale = Number(window.MORVANE_TIME_SCALE);
     MorvaneWeb.scale = scale > 0 ? scale : 1;
@@ -99,16 +107,35 @@ var MorvaneWeb = {
     performance.mark('morvane: started');
   },
 
-  // The Worker's timers: 'set' starts a timer that posts its number every period, 'kill'
-  // stops it. Where no Worker can start, the page's own timers stand in.
+  // The Worker's timers: 'set' starts a timer that posts its number every period, counted
+  // from the moment it was set ('at', on the clock every context of the page shares), 'kill'
+  // stops it. Where no Worker can start, the page's own timers stand in. A page may start
+  // the same Worker itself before the program arrives (window.MorvaneClock, see
+  // web/index.html): a Worker takes a while to start, and the program's first tick waits
+  // for it.
   startClock: function () {
+    var early = window.MorvaneClock;
+    if (early) {
+      MorvaneWeb.clock = early;
+      early.onmessage = function (event) {
+        MorvaneWeb.tick(event.data);
+      };
+      return;
+    }
     var source =
       'var t = {};' +
       'onmessage = function (e) {' +
       '  var d = e.data;' +
       '  clearInterval(t[d.serial]);' +
       '  delete t[d.serial];' +
-      '  if (d.period) t[d.serial] = setInterval(function () { postMessage(d.serial); }, d.period);' +
+      '  if (!d.period) return;' +
+      // The first tick one period after the program set the timer, however long the message
+      // took to get here; then one every period.
+      '  var late = d.at ? Math.max(0, performance.timeOrigin + performance.now() - d.at) : 0;' +
+      '  t[d.serial] = setTimeout(function () {' +
+      '    t[d.serial] = setInterval(function () { postMessage(d.serial); }, d.period);' +
+      '    postMessage(d.serial);' +
+      '  }, Math.max(0, d.period - late));' +
       '};';
     try {
       var url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
@@ -123,7 +150,8 @@ var MorvaneWeb = {
   },
 
   clockSet: function (timer, period) {
-    if (MorvaneWeb.clock) MorvaneWeb.clock.postMessage({ serial: timer.serial, period: period });
+    if (MorvaneWeb.clock)
+      MorvaneWeb.clock.postMessage({ serial: timer.serial, period: period, at: performance.timeOrigin + performance.now() });
     else
       timer.handle = setInterval(function () {
         MorvaneWeb.tick(timer.serial);
@@ -144,6 +172,7 @@ var MorvaneWeb = {
     });
     var timer = found && MorvaneWeb.timers.get(found);
     if (!timer || timer.due) return;
+    MorvaneWeb.markOnce('first tick');
     timer.due = true;
     MorvaneWeb.timersDue.push(found);
     MorvaneWeb.wake();
@@ -202,6 +231,7 @@ var MorvaneWeb = {
     MorvaneWeb.killTimer(hwnd, id);
     var key = hwnd + ':' + id;
     var timer = { hwnd: hwnd, id: id, due: false, serial: MorvaneWeb.nextTimer++ };
+    MorvaneWeb.markOnce('first timer');
     MorvaneWeb.timers.set(key, timer);
     MorvaneWeb.clockSet(timer, period / MorvaneWeb.scale);
   },
@@ -254,6 +284,7 @@ var MorvaneWeb = {
   present: function (x, y, ptr, width, height) {
     var pixels = new Uint8ClampedArray(HEAPU8.buffer, ptr, width * height * 4);
     MorvaneWeb.context.putImageData(new ImageData(pixels, width, height), x, y);
+    MorvaneWeb.markOnce('first present');
   },
 
   // What the program says to a screen reader, in the page's polite live region. Its texts are

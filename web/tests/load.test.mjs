@@ -19,6 +19,19 @@ test('first frame: five cold loads, printed', async () => {
   console.log(`program started: median ${Math.round(started[2])} ms; its logo's first light ${Math.round(lead[2])} ms later`);
   console.log(`transferred: ${runs[0].bytes} bytes in ${runs[0].requests} requests`);
   console.log(`last load: ${runs[4].marks.join(', ')}`);
+  // Each step's median over the five loads, in the order of those medians: the files'
+  // arrival, their unpacking and compiling, the program's start and its first tick.
+  const steps = new Map();
+  for (const run of runs)
+    for (const mark of run.marks) {
+      const at = mark.lastIndexOf(' ');
+      const name = mark.slice(0, at).replace(/^morvane: /, '');
+      if (!steps.has(name)) steps.set(name, []);
+      steps.get(name).push(Number(mark.slice(at + 1)));
+    }
+  const median = (values) => values.sort((a, b) => a - b)[Math.floor(values.length / 2)];
+  const order = [...steps].map(([name, values]) => [name, median(values)]).sort((a, b) => a[1] - b[1]);
+  console.log(`median steps: ${order.map(([name, ms]) => `${name} ${ms}`).join(', ')}, first light ${Math.round(times[2])}`);
 });
 
 test('opened from file://, the page says why it cannot start and how to serve the folder', async () => {
