@@ -14,7 +14,7 @@
 // The timers run in a dedicated Worker, whose clock the browser does not slow down in a
 // background tab, so a hidden page plays on exactly as a minimised window does.
 
-/* global Module, HEAPU8, HEAP32, UTF8ToString */
+/* global Module, HEAPU8, HEAP32, UTF8ToString, MorvaneClockSource */
 var MorvaneWeb = {
   // Test hook: a page may speed up its clock and timers by setting MORVANE_TIME_SCALE before
   // the program starts (a whole game then plays in a few seconds).
@@ -103,6 +103,7 @@ var MorvaneWeb = {
       MorvaneWeb.el('typing').focus();
     });
     MorvaneWeb.el('typing').addEventListener('input', MorvaneWeb.onTyped);
+    window.addEventListener('resize', MorvaneWeb.placeDialog);
     canvas.focus();
     performance.mark('morvane: started');
   },
@@ -122,23 +123,8 @@ var MorvaneWeb = {
       };
       return;
     }
-    var source =
-      'var t = {};' +
-      'onmessage = function (e) {' +
-      '  var d = e.data;' +
-      '  clearInterval(t[d.serial]);' +
-      '  delete t[d.serial];' +
-      '  if (!d.period) return;' +
-      // The first tick one period after the program set the timer, however long the message
-      // took to get here; then one every period.
-      '  var late = d.at ? Math.max(0, performance.timeOrigin + performance.now() - d.at) : 0;' +
-      '  t[d.serial] = setTimeout(function () {' +
-      '    t[d.serial] = setInterval(function () { postMessage(d.serial); }, d.period);' +
-      '    postMessage(d.serial);' +
-      '  }, Math.max(0, d.period - late));' +
-      '};';
     try {
-      var url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+      var url = URL.createObjectURL(new Blob([MorvaneClockSource], { type: 'text/javascript' }));
       MorvaneWeb.clock = new Worker(url);
       URL.revokeObjectURL(url);
       MorvaneWeb.clock.onmessage = function (event) {
@@ -633,7 +619,27 @@ var MorvaneWeb = {
       MorvaneWeb.post(dialog.hwnd, MorvaneWeb.WM_COMMAND, MorvaneWeb.IDCANCEL, 0, 0);
     };
     if (!dialog.element.open) dialog.element.showModal();
+    MorvaneWeb.placeDialog();
     if (dialog.defaultButton) dialog.defaultButton.focus();
+  },
+
+  // A dialog is centred over the program's window, as on a desktop (the browser would centre
+  // it in the viewport, where the page's other lines move it off the window), and kept
+  // inside the viewport; again whenever the page is laid out anew.
+  placeDialog: function () {
+    var dialog = MorvaneWeb.dialog;
+    var frame = MorvaneWeb.el('window');
+    if (!dialog || !dialog.element.open || !frame) return;
+    var element = dialog.element;
+    var r = frame.getBoundingClientRect();
+    var width = element.offsetWidth;
+    var height = element.offsetHeight;
+    var left = Math.max(0, Math.min(innerWidth - width, r.left + (r.width - width) / 2));
+    var top = Math.max(0, Math.min(innerHeight - height, r.top + (r.height - height) / 2));
+    element.style.margin = '0';
+    element.style.right = element.style.bottom = 'auto';
+    element.style.left = Math.round(left) + 'px';
+    element.style.top = Math.round(top) + 'px';
   },
 
   dialogEnd: function (hwnd) {
