@@ -91,13 +91,17 @@ test('on a Mac, Cmd+C is the copy accelerator, not the letter C', async () => {
   await game.page.close();
 });
 
-test('after a click on the about box, Enter still presses OK', async () => {
+test('the about box opens centred over the window, and after a click on it Enter still presses OK', async () => {
   const game = await openGame(session.chromium.browser, session.server.url, { timeScale: 4, references: ['title'] });
   await game.waitForScreen(0, 'title');
   await game.press('KeyH', ['Alt']);
   await game.page.waitForSelector('#menubar .menu-popup:not([hidden])');
   await game.press('KeyA');
   await game.page.waitForSelector('dialog#dialog[open]');
+  // The line under the window must not pull the box off the window's centre.
+  const [frame, box] = await game.page.$$eval('#window, dialog#dialog', (els) =>
+    els.map((el) => { const r = el.getBoundingClientRect(); return [r.left + r.width / 2, r.top + r.height / 2]; }));
+  assert.ok(Math.abs(frame[0] - box[0]) <= 1 && Math.abs(frame[1] - box[1]) <= 1, `window centre ${frame}, box centre ${box}`);
   await game.page.click('dialog#dialog .dialog-text');
   await game.press('Enter');
   await game.page.waitForSelector('dialog#dialog:not([open])', { timeout: 5000 });
