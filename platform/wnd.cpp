@@ -83,6 +83,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
         return FALSE;
     }
     m_hWnd = m_pPeer.get();
+    m_pAlive = std::make_shared<CWnd*>(this);
     m_pParent = cs.hwndParent;
     if (m_pParent)
         m_pParent->m_children.push_back(this);
@@ -122,6 +123,7 @@ void CWnd::SendNcDestroy() {
         m_pParent = nullptr;
     }
     m_hWnd = nullptr;
+    m_pAlive.reset();
     ReleasePeer(std::move(m_pPeer)); // the native window and its timers end here
     WindowProc(WM_NCDESTROY, 0, 0);  // may delete this object
 }

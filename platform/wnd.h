@@ -13,6 +13,8 @@
 constexpr UINT USER_TIMER_MINIMUM = 0x0000000A;
 constexpr UINT USER_TIMER_MAXIMUM = 0x7FFFFFFF;
 
+class CWndRef;
+
 class CWnd {
 public:
     CWnd();
@@ -91,16 +93,48 @@ protected:
     HWND m_hWnd = nullptr;
 
 private:
+    friend class CWndRef;
+
     void SendDestroy();
     void SendNcDestroy();
 
     std::unique_ptr<IWndPeer> m_pPeer;
+    // Points at this object from creation until the window's native side goes.
+    std::shared_ptr<CWnd*> m_pAlive;
     CWnd* m_pParent = nullptr;
     std::vector<CWnd*> m_children;
     UINT m_nID = 0;
     DWORD m_dwStyle = 0;
     DWORD m_dwExStyle = 0;
     CREATESTRUCT m_cs;
+};
+
+// A window looked up again after a call into the program, which may have destroyed it (and
+// deleted its object): Get() is the window while it exists, null once it is destroyed.
+class CWndRef {
+public:
+    CWndRef() = default;
+    explicit CWndRef(const CWnd* pWnd) : m_alive(pWnd ? pWnd->m_pAlive : nullptr) {}
+    CWnd* Get() const {
+        const std::shared_ptr<CWnd*> pAlive = m_alive.lock();
+        return pAlive ? *pAlive : nullptr;
+    }
+
+private:
+    std::weak_ptr<CWnd*> m_alive;
+};
+
+// The keyboard focus of a desktop that keeps it itself, having no native focus to ask (the
+// headless desktop, the page): one window at a time, told by WM_KILLFOCUS and WM_SETFOCUS.
+class CFocusKeeper {
+public:
+    CWnd* Get() const { return m_focus.Get(); }
+    // Gives wnd the focus. The old window's WM_KILLFOCUS handler may move the focus on or end
+    // either window; then the new one gets no WM_SETFOCUS.
+    void MoveTo(CWnd& wnd);
+
+private:
+    CWndRef m_focus;
 };
 
 // Dispatches a key message from a backend: the target and its ancestors get

@@ -126,8 +126,8 @@ std::vector<UINT_PTR> HeadlessSystem::RunningTimers(const CWnd& wnd) const {
 }
 
 void HeadlessSystem::PressKey(UINT nVirtKey, DWORD modifiers, UINT nRepeat) {
-    if (m_pFocus)
-        PressKey(*m_pFocus, nVirtKey, modifiers, nRepeat);
+    if (CWnd* pFocus = m_focus.Get())
+        PressKey(*pFocus, nVirtKey, modifiers, nRepeat);
 }
 
 void HeadlessSystem::PressKey(CWnd& target, UINT nVirtKey, DWORD modifiers, UINT nRepeat) {
@@ -210,27 +210,10 @@ bool HeadlessSystem::IsShown(const CWnd& wnd) const {
 }
 
 void HeadlessSystem::MoveFocus(HeadlessPeer& peer) {
-    CWnd* pNew = &peer.Window();
-    CWnd* pOld = m_pFocus;
-    if (pOld == pNew)
-        return;
-    const std::uint64_t nNewSerial = peer.Serial();
-    const HeadlessPeer* pOldPeer = pOld ? PeerOf(*pOld) : nullptr;
-    const std::uint64_t nOldSerial = pOldPeer ? pOldPeer->Serial() : 0;
-    m_pFocus = pNew;
-    if (pOld)
-        pOld->WindowProc(WM_KILLFOCUS, reinterpret_cast<WPARAM>(pNew), 0);
-    // The old window's handler may have moved the focus on, or ended either window.
-    HeadlessPeer* pLive = FindSerial(nNewSerial);
-    if (!pLive || m_pFocus != pNew)
-        return;
-    CWnd* pOldStill = FindSerial(nOldSerial) ? pOld : nullptr;
-    pLive->Window().WindowProc(WM_SETFOCUS, reinterpret_cast<WPARAM>(pOldStill), 0);
+    m_focus.MoveTo(peer.Window());
 }
 
 void HeadlessSystem::Forget(HeadlessPeer& peer) {
     std::erase_if(m_timers, [&](const Timer& t) { return t.nPeer == peer.Serial(); });
     std::erase(m_peers, &peer);
-    if (m_pFocus == &peer.Window())
-        m_pFocus = nullptr;
 }

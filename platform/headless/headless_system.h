@@ -6,6 +6,7 @@
 #include "captured_picture.h"
 #include "headless_peer.h"
 #include "platform/window_system.h"
+#include "platform/wnd.h"
 
 #include <cstdint>
 #include <functional>
@@ -27,7 +28,7 @@ public:
                                                   const DialogTemplate& dlg) override;
     DWORD Now() override;
     RECT WorkArea() override { return m_rcWorkArea; }
-    CWnd* GetFocus() override { return m_pFocus; }
+    CWnd* GetFocus() override { return m_focus.Get(); }
     void PostQuitMessage(int nExitCode) override;
 
     // The clock. Now() is the start reading plus the milliseconds advanced, wrapping at 2^32.
@@ -111,7 +112,7 @@ private:
     DWORD m_dwClockStart = 0;
     std::uint64_t m_nNextSerial = 1;
     std::uint64_t m_nNextOrder = 1;
-    CWnd* m_pFocus = nullptr;
+    CFocusKeeper m_focus;
     bool m_bQuit = false;
     int m_nExitCode = 0;
     RECT m_rcWorkArea{0, 0, 1920, 1040};

@@ -57,8 +57,7 @@ RECT WebWindowSystem::WorkArea() {
 }
 
 CWnd* WebWindowSystem::GetFocus() {
-    const WebWndPeer* pPeer = Find(m_nFocus);
-    return pPeer ? &pPeer->Window() : nullptr;
+    return m_focus.Get();
 }
 
 void WebWindowSystem::PostQuitMessage(int nExitCode) {
@@ -146,20 +145,12 @@ WebWndPeer* WebWindowSystem::Find(int nHandle) const {
 }
 
 void WebWindowSystem::MoveFocus(WebWndPeer& peer) {
-    const int nNew = peer.Handle();
-    const int nOld = m_nFocus;
-    if (nOld == nNew)
+    if (m_focus.Get() == &peer.Window())
         return;
-    m_nFocus = nNew;
-    web::SetFocusWindow(nNew);
-    if (WebWndPeer* pOld = Find(nOld))
-        pOld->Window().WindowProc(WM_KILLFOCUS, reinterpret_cast<WPARAM>(&peer.Window()), 0);
-    // The old window's handler may have moved the focus on, or ended either window.
-    WebWndPeer* pNew = Find(nNew);
-    if (!pNew || m_nFocus != nNew)
-        return;
-    WebWndPeer* pOld = Find(nOld);
-    pNew->Window().WindowProc(WM_SETFOCUS, reinterpret_cast<WPARAM>(pOld ? &pOld->Window() : nullptr), 0);
+    // The page's keys go to the new window from now on, whatever its handlers do first.
+    m_nFocus = peer.Handle();
+    web::SetFocusWindow(m_nFocus);
+    m_focus.MoveTo(peer.Window());
 }
 
 void WebWindowSystem::Activate(CWnd* pWnd) {

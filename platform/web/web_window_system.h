@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/window_system.h"
+#include "platform/wnd.h"
 
 #include <map>
 
@@ -53,7 +54,8 @@ private:
 
     std::map<int, WebWndPeer*> m_peers;
     int m_nNextHandle = 1;
-    int m_nFocus = 0;
+    CFocusKeeper m_focus;
+    int m_nFocus = 0; // the window the page gives its keys to
     bool m_bQuit = false;
     int m_nExitCode = 0;
 };
