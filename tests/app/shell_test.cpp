@@ -6,19 +6,12 @@
 #include "app/resource.h"
 #include "platform/sysmetrics.h"
 #include "platform/wndclass.h"
+#include "testkit/text_lines.h"
 
 #include <iostream>
 #include <sstream>
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 TEST_F(ShellTest, StartUpMakesAFixedWindowWhoseClientAreaIsTheWholeView) {
     ASSERT_TRUE(app.InitApplication());
@@ -214,7 +207,7 @@ TEST_F(ShellTest, AFailedPictureGivesNoWindowStatusOneAndOneLinePerPicture) {
         std::streambuf* pStderr = std::cerr.rdbuf(message.rdbuf());
         const int nStatus = AfxWinMain([&] { return bLooped = true, 0; });
         std::cerr.rdbuf(pStderr);
-        const std::vector<std::string> lines = Lines(message.str());
+        const std::vector<std::string> lines = testkit::Lines(message.str());
         EXPECT_EQ(nStatus, 1);
         EXPECT_FALSE(bLooped);
         EXPECT_EQ(app.m_pMainWnd, nullptr);
@@ -234,7 +227,7 @@ TEST(LoadReportTest, OneLinePerFailureOrOneSayingTheWindowCouldNotBeMade) {
     EXPECT_EQ(out.str(), "morvane: frame.bmp: no such file\nmorvane: Q.bmp: not 24 bits per pixel\n");
     std::ostringstream none;
     WriteLoadFailures(none, {});
-    EXPECT_EQ(Lines(none.str()).size(), 1u);
+    EXPECT_EQ(testkit::Lines(none.str()).size(), 1u);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "platform/web/web_window_system.h"
 #include "platform/winapp.h"
 #include "platform/window_scale.h"
+#include "testkit/text_lines.h"
 
 #include <emscripten.h>
 
@@ -110,14 +111,6 @@ std::string PageText(int nWhat) {
     page_text(nWhat, text.data(), nLength + 1);
     text.resize(nLength);
     return text;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
 }
 
 // KeyboardEvent's code and key of a virtual key on a US layout.
@@ -221,7 +214,7 @@ public:
     RECT WorkArea() override { return Box("viewport").rc; }
     std::vector<MenuEntry> MenuBar(const CWnd&) override {
         std::vector<MenuEntry> entries;
-        for (const std::string& line : Lines(PageText(0))) {
+        for (const std::string& line : testkit::Lines(PageText(0))) {
             const std::size_t nTab = line.find('\t');
             const std::size_t nText = line.find('\t', nTab + 1);
             entries.push_back({line.substr(nText + 1), static_cast<UINT>(std::stoul(line.substr(nTab + 1))),
@@ -255,7 +248,7 @@ public:
             end.bRanItsLoop = true;
             return RunLoop();
         });
-        end.lines = Lines(PageText(1));
+        end.lines = testkit::Lines(PageText(1));
         return end;
     }
 
