@@ -4,7 +4,7 @@
 // hold; a broken one is reported and stops the run like a crash.
 //
 // Each input is a bounded game: at most MAX_STEPS steps and MAX_VIRTUAL_MS of play time, so
-// that the fuzzer runs hundreds of inputs a second. The pictures are read once: one view
+// that the fuzzer runs about a thousand inputs a second. The pictures are read once: one view
 // lives for the whole run and is put back to one of three starts before every input (each
 // checked against a freshly started view played to it when the run begins). Whole games to
 // the result and back are the soak run's work (soak_game).
@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/headless/headless_system.h"
 #include "testkit/game_invariants.h"
+#include "testkit/game_view_access.h"
 
 #include <algorithm>
 #include <array>
@@ -55,40 +56,11 @@ struct Checkpoint {
     std::vector<std::pair<UINT_PTR, UINT>> timers;
 };
 
-// The view with a way back to a checkpoint, which it reaches through the members the game
-// keeps for its own drawing and flow steps.
-class CRestartableView : public CGameView {
-public:
-    explicit CRestartableView(RandomSource& random) : CGameView(random) {}
-
-    void Restore(const Checkpoint& at) {
-        for (UINT_PTR id = TIMER_LOGO; id <= TIMER_RESULT; ++id)
-            KillTimer(id);
-        const GameSnapshot& s = at.state;
-        m_nLetter = s.m_nLetter;
-        m_dwShownAt = s.m_dwShownAt;
-        m_nGauge = s.m_nGauge;
-        m_bPlaying = s.m_bPlaying;
-        m_bPaused = s.m_bPaused;
-        m_dwTimeLeft = s.m_dwTimeLeft;
-        m_nRank = s.m_nRank;
-        m_hitDigits = s.m_hitDigits;
-        m_missDigits = s.m_missDigits;
-        m_nMark = s.m_nMark;
-        m_nPhase = s.m_nPhase;
-        m_nTick = s.m_nTick;
-        m_back.CopyFrom(at.back);
-        for (const auto& [id, nPeriod] : at.timers)
-            SetTimer(id, nPeriod, nullptr);
-        Invalidate(FALSE); // the restored screen is shown on the next paint
-    }
-};
-
 // The desktop, the letters and the view of one run.
 struct Game {
     HeadlessSystem system;
     FixedSeedRandom random{1};
-    CRestartableView view{random};
+    CGameView view{random};
 
     Game() {
         system.Install();
@@ -134,7 +106,12 @@ struct Game {
     void Restore(const Checkpoint& at) {
         system.SetClockStart(static_cast<DWORD>(at.dwClock - system.Elapsed()));
         random = at.random;
-        view.Restore(at);
+        for (UINT_PTR id = TIMER_LOGO; id <= TIMER_RESULT; ++id)
+            view.KillTimer(id);
+        GameViewTestAccess(view).Restore(at.state, at.back);
+        for (const auto& [id, nPeriod] : at.timers)
+            view.SetTimer(id, nPeriod, nullptr);
+        view.Invalidate(FALSE); // the restored screen is shown on the next paint
     }
 };
 

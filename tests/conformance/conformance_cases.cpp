@@ -10,6 +10,7 @@
 #include "platform/winapp.h"
 
 #include <chrono>
+#include <initializer_list>
 #include <iostream>
 #include <ostream>
 
@@ -30,6 +31,15 @@ int Twice(long a, long b) {
 }
 
 } // namespace
+
+// Each window's client area as the desktop shows it, in device pixels.
+void ExpectClientAreas(Driver& driver, std::initializer_list<const CWnd*> windows, int cx, int cy) {
+    for (const CWnd* pWnd : windows) {
+        const Size size = driver.ClientSize(*pWnd);
+        EXPECT_EQ(size.cx, cx);
+        EXPECT_EQ(size.cy, cy);
+    }
+}
 
 std::string BackendLabel(const ::testing::TestParamInfo<Backend>& info) {
     return info.param.pszName;
@@ -133,11 +143,7 @@ bool Conformance::WithAboutBox(const std::function<bool(const NativeDialog&)>& d
 TEST_P(Conformance, ClientAreaIs320x240AtFactorOne) {
     Check([&] {
         ASSERT_TRUE(Start());
-        for (const CWnd* pWnd : {static_cast<CWnd*>(Frame()), static_cast<CWnd*>(&View())}) {
-            const Size size = driver->ClientSize(*pWnd);
-            EXPECT_EQ(size.cx, 320);
-            EXPECT_EQ(size.cy, 240);
-        }
+        ExpectClientAreas(*driver, {Frame(), &View()}, 320, 240);
     });
 }
 
@@ -146,11 +152,7 @@ TEST_P(Conformance, ClientAreaIs640x480AtScaleTwo) {
         GTEST_SKIP() << BackendName() << " takes its factor at start-up: its scale-2 run has this case";
     Check([&] {
         ASSERT_TRUE(Start());
-        for (const CWnd* pWnd : {static_cast<CWnd*>(Frame()), static_cast<CWnd*>(&View())}) {
-            const Size size = driver->ClientSize(*pWnd);
-            EXPECT_EQ(size.cx, 640);
-            EXPECT_EQ(size.cy, 480);
-        }
+        ExpectClientAreas(*driver, {Frame(), &View()}, 640, 480);
         RECT rc{};
         View().GetClientRect(&rc); // the program itself still sees its 320 x 240
         EXPECT_EQ(rc.right - rc.left, 320);

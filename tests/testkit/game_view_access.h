@@ -17,6 +17,22 @@ public:
     void SetHitDigits(const DigitCounter& digits) { m_view.m_hitDigits = digits; }
     void SetMissDigits(const DigitCounter& digits) { m_view.m_missDigits = digits; }
     void SetRank(int nRank) { m_view.m_nRank = nRank; }
+    // Puts back all that Snapshot() reads, and the screen (the game fuzzer's restarts).
+    void Restore(const GameSnapshot& s, const Surface& back) {
+        m_view.m_nLetter = s.m_nLetter;
+        m_view.m_dwShownAt = s.m_dwShownAt;
+        m_view.m_nGauge = s.m_nGauge;
+        m_view.m_bPlaying = s.m_bPlaying;
+        m_view.m_bPaused = s.m_bPaused;
+        m_view.m_dwTimeLeft = s.m_dwTimeLeft;
+        m_view.m_nRank = s.m_nRank;
+        m_view.m_hitDigits = s.m_hitDigits;
+        m_view.m_missDigits = s.m_missDigits;
+        m_view.m_nMark = s.m_nMark;
+        m_view.m_nPhase = s.m_nPhase;
+        m_view.m_nTick = s.m_nTick;
+        m_view.m_back.CopyFrom(back);
+    }
 
     void DrawTimeBar() { m_view.DrawTimeBar(); }
     void DrawGauge(int nWidth) { m_view.DrawGauge(nWidth); }
