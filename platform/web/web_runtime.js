@@ -115,24 +115,21 @@ var MorvaneWeb = {
   // web/index.html): a Worker takes a while to start, and the program's first tick waits
   // for it.
   startClock: function () {
-    var early = window.MorvaneClock;
-    if (early) {
-      MorvaneWeb.clock = early;
-      early.onmessage = function (event) {
+    var clock = window.MorvaneClock;
+    if (!clock) {
+      try {
+        var url = URL.createObjectURL(new Blob([MorvaneClockSource], { type: 'text/javascript' }));
+        clock = new Worker(url);
+        URL.revokeObjectURL(url);
+      } catch (error) {
+        clock = null;
+      }
+    }
+    MorvaneWeb.clock = clock;
+    if (clock)
+      clock.onmessage = function (event) {
         MorvaneWeb.tick(event.data);
       };
-      return;
-    }
-    try {
-      var url = URL.createObjectURL(new Blob([MorvaneClockSource], { type: 'text/javascript' }));
-      MorvaneWeb.clock = new Worker(url);
-      URL.revokeObjectURL(url);
-      MorvaneWeb.clock.onmessage = function (event) {
-        MorvaneWeb.tick(event.data);
-      };
-    } catch (error) {
-      MorvaneWeb.clock = null;
-    }
   },
 
   clockSet: function (timer, period) {
