@@ -1,6 +1,7 @@
 #include "dialog.h"
 
 #include "afxres.h"
+#include "message_loop.h"
 #include "winthread.h"
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
@@ -25,13 +26,15 @@ INT_PTR CDialog::DoModal() {
     if (pTemplate->x == 0 && pTemplate->y == 0)
         CenterWindow(pOwner);
     OnInitDialog();
-    if (!m_bEnded && m_pDialogPeer) {
+    if (IDialogPeer* pPeer = m_pDialogPeer; !m_bEnded && pPeer) {
         m_bInModalLoop = true;
-        m_pDialogPeer->RunModalLoop();
+        pPeer->BeginModal();
+        AfxPumpMessages([this] { return m_bEnded; });
+        // The window may have gone inside the loop (its owner was closed from outside); its
+        // native side was kept until now, so that the owner gets its input back.
+        pPeer->EndModal();
         m_bInModalLoop = false;
     }
-    // The window may have gone inside the loop (its owner was closed from outside); its
-    // native side was kept until now, because the loop was still running in it.
     m_pParkedPeer.reset();
     DestroyWindow();
     return m_nModalResult;
@@ -43,10 +46,8 @@ void CDialog::ReleasePeer(std::unique_ptr<IWndPeer> pPeer) {
         return;
     }
     // Destroyed while its modal loop runs: the loop is ended, and the peer lives on until
-    // RunModalLoop has returned out of it.
+    // the loop has returned and ended its modal state.
     m_bEnded = true;
-    if (m_pDialogPeer)
-        m_pDialogPeer->EndModalLoop();
     m_pParkedPeer = std::move(pPeer);
 }
 
@@ -66,8 +67,6 @@ void CDialog::OnNcDestroy() {
 void CDialog::EndDialog(int nResult) {
     m_nModalResult = nResult;
     m_bEnded = true;
-    if (m_bInModalLoop && m_pDialogPeer)
-        m_pDialogPeer->EndModalLoop();
 }
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {

@@ -1,5 +1,5 @@
 // CDialog: a window built from a dialog template. DoModal shows it over its owner and runs
-// the backend's modal loop until EndDialog; the rest of the program keeps running meanwhile.
+// the message loop until EndDialog; the rest of the program keeps running meanwhile.
 #pragma once
 
 #include "resources.h"
@@ -24,11 +24,12 @@ public:
     ~CDialog() override;
 
     // Creates the dialog from its template through the backend's dialog peer (the template
-    // is also the creation parameter; sizes are in dialog units), runs the peer's modal
-    // loop, destroys the window and returns the EndDialog result; -1 when the dialog could
-    // not be shown.
+    // is also the creation parameter; sizes are in dialog units), runs the modal loop, destroys the window
+    // and returns the EndDialog result; -1 when the dialog could not be shown.
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
+    // EndDialog was called (or the window went) since DoModal began.
+    bool IsModalLoopEnded() const { return m_bEnded; }
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo) override;

@@ -1,6 +1,7 @@
 #include "window_system.h"
 
 #include "clock.h"
+#include "message_loop.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,8 +24,22 @@ IWindowSystem& AfxWindowSystem() {
     return *g_pSystem;
 }
 
+std::uint64_t IWindowSystem::Clock() {
+    const DWORD dwNow = Now();
+    if (m_bClockRead)
+        m_qwClock += static_cast<DWORD>(dwNow - m_dwLastNow);
+    m_bClockRead = true;
+    m_dwLastNow = dwNow;
+    return m_qwClock;
+}
+
+IWindowSystem* AfxFindWindowSystem() {
+    return g_pSystem;
+}
+
 void AfxSetWindowSystem(IWindowSystem* pSystem) {
     g_pSystem = pSystem;
+    AfxResetMessageLoop();
 }
 
 DWORD timeGetTime() {

@@ -1,13 +1,14 @@
 // The seam between the window layer and a backend (headless, Qt, Win32, ...). A backend
 // implements IWindowSystem and gives every live CWnd a peer (IWndPeer), a dialog a dialog
-// peer (IDialogPeer); it supplies the clock, the work area, the focus and the message
-// loop's end. Everything every backend must do alike (timer periods, class brush colours,
-// default window places, accelerators, command routing) is decided by the layer before a
-// request reaches a peer, so a backend only carries requests out.
+// peer (IDialogPeer); it supplies the clock, one wake-up timer, a wait for its next native
+// event, the work area and the focus. Everything every backend must do alike (the message
+// and modal loops, timers, class brush colours, default window places, accelerators,
+// command routing) is the layer's, so a backend only carries requests out.
 #pragma once
 
 #include "wintypes.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -22,15 +23,6 @@ class IWndPeer {
 public:
     virtual ~IWndPeer() = default;
 
-    // Starts timer id with the period in ms, replacing a running timer of the same id. The
-    // layer has already clamped the period to [USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM].
-    // A timer that falls behind (the program was busy for several periods) delivers one
-    // tick when it gets the chance, never a burst of the missed ones, and goes on from then:
-    // the rule of every real desktop. (The headless desktop's Advance models a loop that is
-    // never late, so there every period's tick is due in turn.)
-    virtual void SetTimer(UINT_PTR nIDEvent, UINT nElapse) = 0;
-    // Stops timer id; its ticks are never delivered again. Unknown ids are ignored.
-    virtual void KillTimer(UINT_PTR nIDEvent) = 0;
     // Asks for one repaint of the whole window; requests before the paint merge.
     virtual void Invalidate(bool bErase) = 0;
     virtual void SetFocus() = 0;
@@ -54,14 +46,13 @@ public:
 // window exists from creation on, so the layer can place it before it is shown.
 class IDialogPeer : public virtual IWndPeer {
 public:
-    // Shows the dialog modal over its owner and returns when EndModalLoop is called. Every
-    // other window keeps getting its timers and paints meanwhile; only input is held back.
-    // A desktop without a modal loop returns at once. The layer keeps the peer alive until
-    // this returns, even when the dialog's window is destroyed inside the loop (its owner
-    // closed from outside): it then ends the loop first and lets the peer go afterwards.
-    virtual void RunModalLoop() = 0;
-    // Ends the running modal loop (from inside one of its handlers).
-    virtual void EndModalLoop() = 0;
+    // Shows the dialog modal over its owner: until EndModal, every other window of the
+    // program takes no input (its timers and paints go on: the layer runs the loop). The
+    // layer keeps the peer alive until EndModal, even when the dialog's window is destroyed
+    // meanwhile (its owner closed from outside).
+    virtual void BeginModal() = 0;
+    // Gives the owner its input back and hides the dialog.
+    virtual void EndModal() = 0;
 };
 
 class IWindowSystem {
@@ -80,14 +71,30 @@ public:
                                                           const DialogTemplate& dlg) = 0;
     // Milliseconds of the system clock, wrapping at 2^32.
     virtual DWORD Now() = 0;
+    // Milliseconds on a clock that never wraps, for the timers. By default Now(), read often
+    // enough (at every loop turn) to count its wraps.
+    virtual std::uint64_t Clock();
+    // Calls AfxDeliverDueTimers in dwTimeout ms (0: as soon as it can) from whichever loop
+    // runs then, the platform's own included (a menu's, a window move's); INFINITE: never.
+    // A new call replaces the last.
+    virtual void SetWakeTimer(DWORD dwTimeout) = 0;
+    // Handles the native events that are waiting; when none is, waits for the next one (a
+    // wake-up included) and handles it. False when this desktop has no events of its own to
+    // wait for (the headless one): the loop then ends.
+    virtual bool WaitForEvents() = 0;
     // The desktop work area (the screen less task bars) in screen coordinates.
     virtual RECT WorkArea() = 0;
     // The window that holds the keyboard focus, or null.
     virtual CWnd* GetFocus() = 0;
-    // Ends the message loop once the current message is handled.
-    virtual void PostQuitMessage(int nExitCode) = 0;
+
+private:
+    DWORD m_dwLastNow = 0;
+    std::uint64_t m_qwClock = 0;
+    bool m_bClockRead = false;
 };
 
 // The backend in use; a program installs exactly one before it creates a window.
 IWindowSystem& AfxWindowSystem();
+// The same, or null when none is installed (a window that outlived its desktop).
+IWindowSystem* AfxFindWindowSystem();
 void AfxSetWindowSystem(IWindowSystem* pSystem);

@@ -66,6 +66,9 @@ struct MSG {
     DWORD modifiers = 0;
 };
 
+// A wait without end.
+constexpr DWORD INFINITE = 0xFFFFFFFF;
+
 // Messages
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;

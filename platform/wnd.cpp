@@ -2,6 +2,8 @@
 
 #include "afxres.h"
 #include "clock.h"
+#include "message_loop.h"
+#include "timer_queue.h"
 #include "winthread.h"
 
 #include <algorithm>
@@ -124,7 +126,9 @@ void CWnd::SendNcDestroy() {
     }
     m_hWnd = nullptr;
     m_pAlive.reset();
-    ReleasePeer(std::move(m_pPeer)); // the native window and its timers end here
+    AfxTimers().Forget(*this);
+    AfxTimersChanged();
+    ReleasePeer(std::move(m_pPeer)); // the native window ends here
     WindowProc(WM_NCDESTROY, 0, 0);  // may delete this object
 }
 
@@ -218,17 +222,20 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse,
                         void (* /*lpfnTimer*/)(HWND, UINT, UINT_PTR, DWORD)) {
-    if (!m_pPeer)
+    if (!m_pPeer || !AfxFindWindowSystem())
         return 0;
-    m_pPeer->SetTimer(nIDEvent, std::clamp(nElapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM));
+    AfxTimers().Start(*this, nIDEvent, std::clamp(nElapse, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM),
+                      AfxClock());
+    AfxTimersChanged();
     return nIDEvent;
 }
 
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
     if (!m_pPeer)
         return FALSE;
-    m_pPeer->KillTimer(nIDEvent);
-    return TRUE;
+    const bool bWasRunning = AfxTimers().Stop(*this, nIDEvent);
+    AfxTimersChanged();
+    return bWasRunning ? TRUE : FALSE;
 }
 
 void CWnd::InvalidateRect(const RECT* /*lpRect*/, BOOL bErase) {
@@ -314,7 +321,7 @@ void CWnd::OnNcDestroy() {
     // When the main window goes, the message loop ends and the thread forgets it.
     if (CWinThread* pThread = AfxGetThread(); pThread && pThread->m_pMainWnd == this) {
         pThread->m_pMainWnd = nullptr;
-        AfxWindowSystem().PostQuitMessage(0);
+        AfxPostQuitMessage(0);
     }
     PostNcDestroy();
 }

@@ -14,16 +14,6 @@ HeadlessPeer::~HeadlessPeer() {
         m_pSystem->Forget(*this);
 }
 
-void HeadlessPeer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
-    if (m_pSystem)
-        m_pSystem->StartTimer(*this, nIDEvent, nElapse);
-}
-
-void HeadlessPeer::KillTimer(UINT_PTR nIDEvent) {
-    if (m_pSystem)
-        m_pSystem->StopTimer(*this, nIDEvent);
-}
-
 void HeadlessPeer::Invalidate(bool bErase) {
     ++m_nInvalidations;
     m_bInvalid = true;
@@ -128,10 +118,18 @@ void HeadlessPeer::DrawPixels(int x, int y, const PixelBlock& block) {
     m_picture.Draw(x, y, block);
 }
 
-void HeadlessDialogPeer::RunModalLoop() {
-    if (System() && System()->m_modalHook && !m_bEnded) {
-        const std::function<void(CWnd&)> hook = System()->m_modalHook;
-        hook(Window());
-    }
-    ++m_nLoops; // the peer must still be alive here, whatever the hook did
+HeadlessDialogPeer::~HeadlessDialogPeer() {
+    EndModal();
+}
+
+void HeadlessDialogPeer::BeginModal() {
+    m_bModal = true;
+    if (System())
+        System()->m_modal.push_back(this);
+}
+
+void HeadlessDialogPeer::EndModal() {
+    m_bModal = false;
+    if (System())
+        std::erase(System()->m_modal, this);
 }

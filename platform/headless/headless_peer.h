@@ -20,8 +20,6 @@ public:
     ~HeadlessPeer() override;
 
     // IWndPeer
-    void SetTimer(UINT_PTR nIDEvent, UINT nElapse) override;
-    void KillTimer(UINT_PTR nIDEvent) override;
     void Invalidate(bool bErase) override;
     void SetFocus() override;
     void Show(int nCmdShow) override;
@@ -84,18 +82,17 @@ private:
     std::vector<std::string> m_announcements;
 };
 
-// A dialog on the headless desktop. Its modal loop runs the system's modal-loop hook once
-// (none: the dialog is made, initialised and destroyed again, unless a handler ends it
-// first), and then, as a real desktop's loop does, notes in the peer that it has returned.
+// A dialog on the headless desktop. While it is modal, the desktop's wait for events runs
+// the system's modal-loop hook once (none: the dialog is made, initialised and destroyed
+// again, unless a handler ends it first).
 class HeadlessDialogPeer : public HeadlessPeer, public IDialogPeer {
 public:
     using HeadlessPeer::HeadlessPeer;
-    void RunModalLoop() override;
-    void EndModalLoop() override { m_bEnded = true; }
-    bool IsLoopEnded() const { return m_bEnded; }
-    int LoopsRun() const { return m_nLoops; }
+    ~HeadlessDialogPeer() override;
+    void BeginModal() override;
+    void EndModal() override;
+    bool IsModal() const { return m_bModal; }
 
 private:
-    bool m_bEnded = false;
-    int m_nLoops = 0;
+    bool m_bModal = false;
 };

@@ -1,5 +1,6 @@
 #include "headless_system.h"
 
+#include "platform/timer_queue.h"
 #include "platform/wnd.h"
 
 #include <algorithm>
@@ -39,90 +40,69 @@ DWORD HeadlessSystem::Now() {
     return m_dwClockStart + static_cast<DWORD>(m_qwElapsed);
 }
 
-void HeadlessSystem::PostQuitMessage(int nExitCode) {
-    m_bQuit = true;
-    m_nExitCode = nExitCode;
+bool HeadlessSystem::WaitForEvents() {
+    if (m_modal.empty() || !m_modalHook || m_modal.back()->Serial() == m_nHookedSerial)
+        return false;
+    HeadlessDialogPeer& dialog = *m_modal.back();
+    m_nHookedSerial = dialog.Serial();
+    const std::function<void(CWnd&)> hook = m_modalHook; // the hook may replace itself
+    hook(dialog.Window());
+    return true;
 }
 
-void HeadlessSystem::StartTimer(HeadlessPeer& peer, UINT_PTR nIDEvent, UINT nElapse) {
-    StopTimer(peer, nIDEvent);
-    // The layer never asks for less than USER_TIMER_MINIMUM, so a period is never zero.
-    m_timers.push_back(Timer{peer.Serial(), nIDEvent, nElapse, m_qwElapsed + nElapse, m_nNextOrder++});
+bool HeadlessSystem::IsQuitRequested() const {
+    return AfxIsQuitPosted();
 }
 
-void HeadlessSystem::StopTimer(HeadlessPeer& peer, UINT_PTR nIDEvent) {
-    std::erase_if(m_timers,
-                  [&](const Timer& t) { return t.nPeer == peer.Serial() && t.nIDEvent == nIDEvent; });
+int HeadlessSystem::ExitCode() const {
+    return AfxQuitCode();
 }
 
-std::vector<HeadlessSystem::Timer>::iterator HeadlessSystem::NextDue() {
-    return std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
-        return a.qwDue != b.qwDue ? a.qwDue < b.qwDue : a.nOrder < b.nOrder;
-    });
-}
-
-void HeadlessSystem::Deliver(std::vector<Timer>::iterator it) {
-    m_qwElapsed = it->qwDue;
-    it->qwDue += it->nPeriod; // the next tick, unless the handler kills or restarts it
-    const std::uint64_t nSerial = it->nPeer;
-    const UINT_PTR nIDEvent = it->nIDEvent;
-    HeadlessPeer* pPeer = FindSerial(nSerial);
+UINT_PTR HeadlessSystem::Deliver(std::uint64_t qwDue) {
+    m_qwElapsed = std::max(m_qwElapsed, qwDue);
+    const std::optional<CTimerQueue::Tick> tick = AfxTimers().TakeDue(m_qwElapsed);
+    CWnd* pWnd = tick ? tick->wnd.Get() : nullptr;
+    HeadlessPeer* pPeer = pWnd ? PeerOf(*pWnd) : nullptr;
     if (!pPeer)
-        return;
-    ++pPeer->m_ticks[nIDEvent];
-    // The handler may start, kill or destroy anything, this window included; `it` is stale.
-    pPeer->Window().WindowProc(WM_TIMER, nIDEvent, 0);
+        return tick ? tick->nIDEvent : 0;
+    ++pPeer->m_ticks[tick->nIDEvent];
+    // The handler may start, kill or destroy anything, this window included.
+    AfxDispatchTick(*tick);
     AfterMessage();
+    return tick->nIDEvent;
 }
 
 void HeadlessSystem::Advance(std::uint64_t ms) {
     const std::uint64_t qwEnd = m_qwElapsed + ms;
     for (;;) {
-        auto it = NextDue();
-        if (it == m_timers.end() || it->qwDue > qwEnd)
+        const std::optional<std::uint64_t> due = AfxTimers().NextDue();
+        if (!due || *due > qwEnd)
             break;
-        Deliver(it);
+        Deliver(*due);
     }
     m_qwElapsed = qwEnd;
 }
 
 bool HeadlessSystem::DeliverNextTick(UINT_PTR* pIDEvent) {
-    auto it = NextDue();
-    if (it == m_timers.end())
+    const std::optional<std::uint64_t> due = AfxTimers().NextDue();
+    if (!due)
         return false;
+    const UINT_PTR nIDEvent = Deliver(*due);
     if (pIDEvent)
-        *pIDEvent = it->nIDEvent;
-    Deliver(it);
+        *pIDEvent = nIDEvent;
     return true;
 }
 
-const HeadlessSystem::Timer* HeadlessSystem::FindTimer(const CWnd& wnd, UINT_PTR nIDEvent) const {
-    const HeadlessPeer* pPeer = PeerOf(wnd);
-    if (!pPeer)
-        return nullptr;
-    for (const Timer& t : m_timers)
-        if (t.nPeer == pPeer->Serial() && t.nIDEvent == nIDEvent)
-            return &t;
-    return nullptr;
-}
-
 bool HeadlessSystem::IsTimerRunning(const CWnd& wnd, UINT_PTR nIDEvent) const {
-    return FindTimer(wnd, nIDEvent) != nullptr;
+    return PeerOf(wnd) && AfxTimers().IsRunning(wnd, nIDEvent);
 }
 
 UINT HeadlessSystem::TimerPeriod(const CWnd& wnd, UINT_PTR nIDEvent) const {
-    const Timer* pTimer = FindTimer(wnd, nIDEvent);
-    return pTimer ? pTimer->nPeriod : 0;
+    return PeerOf(wnd) ? AfxTimers().Period(wnd, nIDEvent) : 0;
 }
 
 std::vector<UINT_PTR> HeadlessSystem::RunningTimers(const CWnd& wnd) const {
-    std::vector<UINT_PTR> ids;
-    if (const HeadlessPeer* pPeer = PeerOf(wnd))
-        for (const Timer& t : m_timers)
-            if (t.nPeer == pPeer->Serial())
-                ids.push_back(t.nIDEvent);
-    std::sort(ids.begin(), ids.end());
-    return ids;
+    return PeerOf(wnd) ? AfxTimers().Running(wnd) : std::vector<UINT_PTR>{};
 }
 
 void HeadlessSystem::PressKey(UINT nVirtKey, DWORD modifiers, UINT nRepeat) {
@@ -214,6 +194,6 @@ void HeadlessSystem::MoveFocus(HeadlessPeer& peer) {
 }
 
 void HeadlessSystem::Forget(HeadlessPeer& peer) {
-    std::erase_if(m_timers, [&](const Timer& t) { return t.nPeer == peer.Serial(); });
     std::erase(m_peers, &peer);
+    std::erase(m_modal, &peer);
 }

@@ -5,6 +5,7 @@
 
 #include "captured_picture.h"
 #include "headless_peer.h"
+#include "platform/message_loop.h"
 #include "platform/window_system.h"
 #include "platform/wnd.h"
 
@@ -27,9 +28,14 @@ public:
     std::unique_ptr<IDialogPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
                                                   const DialogTemplate& dlg) override;
     DWORD Now() override;
+    std::uint64_t Clock() override { return m_qwElapsed; }
+    // Ticks fall due as a test moves the clock (Advance), so there is nothing to wake.
+    void SetWakeTimer(DWORD) override {}
+    // Runs the modal-loop hook once for the dialog that went modal last; false otherwise:
+    // events are a test's calls, so there is none to wait for.
+    bool WaitForEvents() override;
     RECT WorkArea() override { return m_rcWorkArea; }
     CWnd* GetFocus() override { return m_focus.Get(); }
-    void PostQuitMessage(int nExitCode) override;
 
     // The clock. Now() is the start reading plus the milliseconds advanced, wrapping at 2^32.
     void SetClockStart(DWORD dwStart) { m_dwClockStart = dwStart; }
@@ -39,6 +45,9 @@ public:
     // A tick's handler may start and kill timers: a killed timer never ticks again, and a
     // timer started with a due time inside the span ticks within this call.
     void Advance(std::uint64_t ms);
+    // Moves the clock on by ms and delivers nothing, as when the program is busy for that
+    // long; the ticks that fell due meanwhile come with the next turn of the loop.
+    void Stall(std::uint64_t ms) { m_qwElapsed += ms; }
     // Moves the clock to the next due tick and delivers it alone. False when no timer runs.
     bool DeliverNextTick(UINT_PTR* pIDEvent = nullptr);
 
@@ -76,8 +85,8 @@ public:
     bool IsShown(const CWnd& wnd) const;
     const std::vector<HeadlessPeer*>& Peers() const { return m_peers; }
 
-    bool IsQuitRequested() const { return m_bQuit; }
-    int ExitCode() const { return m_nExitCode; }
+    bool IsQuitRequested() const;
+    int ExitCode() const;
     void SetWorkArea(const RECT& rc) { m_rcWorkArea = rc; }
     // The next CreatePeer fails (a window the desktop cannot make).
     void FailNextCreate() { m_bFailNextCreate = true; }
@@ -86,35 +95,22 @@ private:
     friend class HeadlessPeer;
     friend class HeadlessDialogPeer;
 
-    struct Timer {
-        std::uint64_t nPeer;
-        UINT_PTR nIDEvent;
-        UINT nPeriod;
-        std::uint64_t qwDue;
-        std::uint64_t nOrder; // start order, for ticks due at the same moment
-    };
-
-    void StartTimer(HeadlessPeer& peer, UINT_PTR nIDEvent, UINT nElapse);
-    void StopTimer(HeadlessPeer& peer, UINT_PTR nIDEvent);
     void MoveFocus(HeadlessPeer& peer);
     void Forget(HeadlessPeer& peer);
     HeadlessPeer* FindSerial(std::uint64_t nSerial) const;
-    const Timer* FindTimer(const CWnd& wnd, UINT_PTR nIDEvent) const;
-    std::vector<Timer>::iterator NextDue();
-    void Deliver(std::vector<Timer>::iterator it);
+    // Moves the clock to qwDue and delivers the tick due first then.
+    UINT_PTR Deliver(std::uint64_t qwDue);
     bool PaintPeer(HeadlessPeer& peer);
     void AfterMessage();
     template <class Peer> std::unique_ptr<Peer> MakePeer(CWnd& wnd, const CREATESTRUCT& cs);
 
-    std::vector<HeadlessPeer*> m_peers; // live peers in creation order
-    std::vector<Timer> m_timers;
+    std::vector<HeadlessPeer*> m_peers;       // live peers in creation order
+    std::vector<HeadlessDialogPeer*> m_modal; // dialogs between BeginModal and EndModal
+    std::uint64_t m_nHookedSerial = 0;        // the last one the hook ran for
     std::uint64_t m_qwElapsed = 0;
     DWORD m_dwClockStart = 0;
     std::uint64_t m_nNextSerial = 1;
-    std::uint64_t m_nNextOrder = 1;
     CFocusKeeper m_focus;
-    bool m_bQuit = false;
-    int m_nExitCode = 0;
     RECT m_rcWorkArea{0, 0, 1920, 1040};
     bool m_bAutoPaint = false;
     bool m_bFailNextCreate = false;

@@ -4,6 +4,7 @@
 #include "qt_window_system.h"
 
 #include "platform/backend_main.h"
+#include "platform/message_loop.h"
 #include "platform/winapp.h"
 #include "platform/window_scale.h"
 
@@ -101,7 +102,7 @@ int AfxBackendMain(int argc, char** argv) {
     QtWindowSystem system;
     system.Install();
     AfxQtCloseOnSignals();
-    const int nStatus = AfxWinMain([&system] { return system.Run(); });
+    const int nStatus = AfxWinMain(AfxRunMessageLoop);
     // Widgets of destroyed windows still waiting for the event loop go now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return nStatus;

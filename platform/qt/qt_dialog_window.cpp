@@ -79,24 +79,21 @@ void QtDialogWidget::reject() {
 
 QtDialogPeer::QtDialogPeer(CWnd& wnd, QtDialogWidget* pWidget) : QtWndPeer(wnd, pWidget, pWidget, pWidget) {}
 
-void QtDialogPeer::RunModalLoop() {
-    // exec() keeps dispatching every window's timers and paints; the rest of the program
-    // only loses its input. Nothing of this peer is touched after it: the dialog's window
-    // may have been destroyed meanwhile.
-    QPointer<QDialog> pDialog = qobject_cast<QDialog*>(Widget());
-    if (!pDialog)
-        return;
-    QPointer<QWidget> pOwner = pDialog->parentWidget();
-    pDialog->exec();
-    // As when a Windows dialog ends, its owner becomes the active window again (and so the
-    // owner's view gets the focus back).
-    if (pOwner && pOwner->isVisible())
-        pOwner->activateWindow();
+void QtDialogPeer::BeginModal() {
+    // Application-modal from its creation: shown, it holds back every other window's input.
+    if (QWidget* pDialog = Widget()) {
+        m_pOwner = pDialog->parentWidget();
+        pDialog->show();
+    }
 }
 
-void QtDialogPeer::EndModalLoop() {
-    if (auto* pDialog = qobject_cast<QDialog*>(Widget()))
-        pDialog->done(0);
+void QtDialogPeer::EndModal() {
+    if (QWidget* pDialog = Widget())
+        pDialog->hide();
+    // As when a Windows dialog ends, its owner becomes the active window again (and so the
+    // owner's view gets the focus back).
+    if (m_pOwner && m_pOwner->isVisible())
+        m_pOwner->activateWindow();
 }
 
 QFont DialogFont(const DialogTemplate& dlg) {

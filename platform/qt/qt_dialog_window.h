@@ -1,6 +1,7 @@
 // A dialog's widget, built from its template: static texts and icons, push buttons, the
 // template's font (or a metric-compatible Japanese Gothic when that is not installed), and
-// every size from dialog units of that font. Its peer runs the modal loop.
+// every size from dialog units of that font. Its peer shows it modal while the layer's
+// loop runs.
 #pragma once
 
 #include "qt_host.h"
@@ -11,6 +12,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QPointer>
 
 #include <memory>
 
@@ -30,8 +32,11 @@ class QtDialogPeer : public QtWndPeer, public IDialogPeer {
 public:
     QtDialogPeer(CWnd& wnd, QtDialogWidget* pWidget);
 
-    void RunModalLoop() override;
-    void EndModalLoop() override;
+    void BeginModal() override;
+    void EndModal() override;
+
+private:
+    QPointer<QWidget> m_pOwner; // the window that gets the input back
 };
 
 // The template's font: its face when installed, else the fallback Japanese Gothic; its

@@ -29,15 +29,6 @@ void EnterMenuMode(QWidget* pWidget) {
 }
 } // namespace
 
-bool QtWndHost::DeliverTimer(QTimerEvent* pEvent) {
-    UINT_PTR nIDEvent = 0;
-    if (!m_timers.Lookup(pEvent->timerId(), nIDEvent))
-        return false;
-    if (CWnd* pWnd = m_pWnd)
-        pWnd->WindowProc(WM_TIMER, nIDEvent, 0);
-    return true;
-}
-
 void QtWndHost::DeliverKeyPress(QWidget* pWidget, QKeyEvent* pEvent) {
     CWnd* pWnd = m_pWnd;
     const UINT nVirtKey = VirtualKeyFromQt(pEvent->key(), pEvent->nativeScanCode(), pEvent->modifiers(),

@@ -1,14 +1,11 @@
 // The widget side of a window: every widget that stands for a CWnd carries this. It turns
-// the widget's timer, key and focus events into the window's messages, and is cut loose
+// the widget's key and focus events into the window's messages, and is cut loose
 // from the window when the window goes, so late events do nothing.
 #pragma once
-
-#include "qt_timers.h"
 
 #include "platform/wintypes.h"
 
 #include <QKeyEvent>
-#include <QTimerEvent>
 #include <QWidget>
 
 class CWnd;
@@ -16,30 +13,25 @@ class QtWndPeer;
 
 class QtWndHost {
 public:
-    explicit QtWndHost(QObject* pReceiver) : m_timers(pReceiver) {}
+    QtWndHost() = default;
     QtWndHost(const QtWndHost&) = delete;
     QtWndHost& operator=(const QtWndHost&) = delete;
     virtual ~QtWndHost() = default;
 
     CWnd* Wnd() const { return m_pWnd; }
     QtWndPeer* Peer() const { return m_pPeer; }
-    QtTimerSet& Timers() { return m_timers; }
-    const QtTimerSet& Timers() const { return m_timers; }
 
     void Attach(CWnd* pWnd, QtWndPeer* pPeer) {
         m_pWnd = pWnd;
         m_pPeer = pPeer;
     }
-    // The window is gone: stop its timers and forget it.
+    // The window is gone: forget it.
     void Detach() {
-        m_timers.StopAll();
         m_pWnd = nullptr;
         m_pPeer = nullptr;
     }
 
 protected:
-    // Delivers a tick of a live timer as WM_TIMER; false for any other timer event.
-    bool DeliverTimer(QTimerEvent* pEvent);
     // A key-down through the layer's dispatch (accelerators first). F10 then puts the menu
     // bar under the keyboard.
     void DeliverKeyPress(QWidget* pWidget, QKeyEvent* pEvent);
@@ -48,20 +40,14 @@ protected:
 private:
     CWnd* m_pWnd = nullptr;
     QtWndPeer* m_pPeer = nullptr;
-    QtTimerSet m_timers;
 };
 
 // A Qt widget class made into a window's widget.
 template <class Base> class QtHostWidget : public Base, public QtWndHost {
 public:
-    template <typename... Args>
-    explicit QtHostWidget(Args&&... args) : Base(std::forward<Args>(args)...), QtWndHost(this) {}
+    template <typename... Args> explicit QtHostWidget(Args&&... args) : Base(std::forward<Args>(args)...) {}
 
 protected:
-    void timerEvent(QTimerEvent* pEvent) override {
-        if (!DeliverTimer(pEvent))
-            Base::timerEvent(pEvent);
-    }
     void keyPressEvent(QKeyEvent* pEvent) override { DeliverKeyPress(this, pEvent); }
     void focusInEvent(QFocusEvent* pEvent) override {
         Base::focusInEvent(pEvent);

@@ -16,16 +16,6 @@ QtWndPeer::~QtWndPeer() {
     m_pWidget->deleteLater();
 }
 
-void QtWndPeer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
-    if (m_pWidget)
-        m_pHost->Timers().Start(nIDEvent, nElapse);
-}
-
-void QtWndPeer::KillTimer(UINT_PTR nIDEvent) {
-    if (m_pWidget)
-        m_pHost->Timers().Stop(nIDEvent);
-}
-
 void QtWndPeer::Invalidate(bool /*bErase*/) {
     // Painting covers the whole window (the uncovered rest with the class colour), so an
     // erase would only flicker.
@@ -112,14 +102,6 @@ RECT QtWndPeer::GetWindowRect() const {
     AdjustWindowRectEx(&rc, wnd.GetStyle(), FALSE, wnd.GetExStyle() & ~WS_EX_CLIENTEDGE);
     const QPoint pos = m_pWidget->pos();
     return RECT{pos.x(), pos.y(), pos.x() + rc.right - rc.left, pos.y() + rc.bottom - rc.top};
-}
-
-std::vector<UINT_PTR> QtWndPeer::RunningTimers() const {
-    return m_pWidget ? m_pHost->Timers().Running() : std::vector<UINT_PTR>{};
-}
-
-UINT QtWndPeer::TimerPeriod(UINT_PTR nIDEvent) const {
-    return m_pWidget ? m_pHost->Timers().Period(nIDEvent) : 0;
 }
 
 void QtWndPeer::BeginPaint(PresentTarget* pTarget) {

@@ -23,8 +23,6 @@ public:
     ~QtWndPeer() override;
 
     // IWndPeer
-    void SetTimer(UINT_PTR nIDEvent, UINT nElapse) override;
-    void KillTimer(UINT_PTR nIDEvent) override;
     void Invalidate(bool bErase) override;
     void SetFocus() override;
     void Show(int nCmdShow) override;
@@ -36,8 +34,6 @@ public:
 
     QWidget* Widget() const { return m_pWidget; }
     QWidget* ClientWidget() const { return m_pClient; }
-    std::vector<UINT_PTR> RunningTimers() const;
-    UINT TimerPeriod(UINT_PTR nIDEvent) const;
 
     // Around the window's WM_PAINT, called by its widget's paint event.
     void BeginPaint(PresentTarget* pTarget);

@@ -5,8 +5,6 @@
 
 #include <QApplication>
 #include <QSocketNotifier>
-#include <QThread>
-#include <QTimer>
 #include <QWidget>
 
 #ifdef Q_OS_UNIX
@@ -28,16 +26,8 @@ extern "C" void OnQuitSignal(int) {
 }
 #endif
 
-// The main window is closed only from the main event loop: closing it under a modal dialog
-// would destroy the dialog's owner while the dialog's loop still runs. An open dialog is
-// cancelled first.
-void CloseMainWindowWhenOutsideModalLoops() {
-    if (QWidget* pModal = QApplication::activeModalWidget())
-        pModal->close();
-    if (QApplication::activeModalWidget() || QThread::currentThread()->loopLevel() > 1) {
-        QTimer::singleShot(10, qApp, CloseMainWindowWhenOutsideModalLoops);
-        return;
-    }
+// As a close from outside: the layer ends an open dialog's loop with its owner.
+void CloseMainWindow() {
     if (CWinApp* pApp = AfxGetApp(); pApp && pApp->m_pMainWnd)
         pApp->m_pMainWnd->SendMessage(WM_CLOSE);
 }
@@ -56,7 +46,7 @@ void AfxQtCloseOnSignals() {
         char buf[64];
         const ssize_t n = ::read(g_fdSignal[0], buf, sizeof buf);
         (void)n;
-        CloseMainWindowWhenOutsideModalLoops();
+        CloseMainWindow();
     });
     struct sigaction action {};
     action.sa_handler = OnQuitSignal;

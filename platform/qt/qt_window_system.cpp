@@ -5,6 +5,7 @@
 #include "qt_frame_window.h"
 #include "qt_host.h"
 
+#include "platform/message_loop.h"
 #include "platform/sysmetrics.h"
 #include "platform/wnd.h"
 
@@ -31,6 +32,9 @@ SystemMetrics QtSystemMetrics() {
 
 QtWindowSystem::QtWindowSystem() {
     m_clock.start();
+    m_wake.setSingleShot(true);
+    m_wake.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_wake, &QTimer::timeout, [] { AfxDeliverDueTimers(); });
 }
 
 QtWindowSystem::~QtWindowSystem() = default;
@@ -70,22 +74,14 @@ CWnd* QtWindowSystem::GetFocus() {
     return nullptr;
 }
 
-void QtWindowSystem::PostQuitMessage(int nExitCode) {
-    m_bQuitPosted = true;
-    m_bQuitPending = true;
-    m_nExitCode = nExitCode;
-    QMetaObject::invokeMethod(
-        &m_context,
-        [this, nExitCode] {
-            m_bQuitPending = false;
-            QCoreApplication::exit(nExitCode);
-        },
-        Qt::QueuedConnection);
+void QtWindowSystem::SetWakeTimer(DWORD dwTimeout) {
+    if (dwTimeout == INFINITE)
+        m_wake.stop();
+    else // the layer keeps a wait within what a timer takes, so it fits an int
+        m_wake.start(static_cast<int>(dwTimeout));
 }
 
-int QtWindowSystem::Run() {
-    // A quit already handled outside any loop would leave exec() waiting for ever.
-    if (m_bQuitPosted && !m_bQuitPending)
-        return m_nExitCode;
-    return QCoreApplication::exec();
+bool QtWindowSystem::WaitForEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    return true;
 }

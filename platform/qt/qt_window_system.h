@@ -1,13 +1,14 @@
 // QtWindowSystem: the Qt 6 Widgets backend of the window layer. It makes a widget for every
 // window (a main window for a top-level window, a child widget for a child, a dialog for a
-// CDialog), reads the clock and the work area, and ends the Qt event loop on PostQuitMessage.
+// CDialog), reads the clock and the work area, and waits in Qt's event dispatcher for the
+// layer's loop.
 // A QApplication must exist for as long as this object does.
 #pragma once
 
 #include "platform/window_system.h"
 
 #include <QElapsedTimer>
-#include <QObject>
+#include <QTimer>
 
 class QtWindowSystem : public IWindowSystem {
 public:
@@ -24,20 +25,13 @@ public:
     std::unique_ptr<IDialogPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
                                                   const DialogTemplate& dlg) override;
     DWORD Now() override;
+    std::uint64_t Clock() override { return static_cast<std::uint64_t>(m_clock.elapsed()); }
+    void SetWakeTimer(DWORD dwTimeout) override;
+    bool WaitForEvents() override;
     RECT WorkArea() override;
     CWnd* GetFocus() override;
-    // Ends the running (or the next) event loop with the code once the current event is handled.
-    void PostQuitMessage(int nExitCode) override;
-
-    // The message loop: runs until PostQuitMessage and returns its code.
-    int Run();
-    bool IsQuitPosted() const { return m_bQuitPosted; }
-    int ExitCode() const { return m_nExitCode; }
 
 private:
     QElapsedTimer m_clock;
-    QObject m_context; // pending quit requests die with the backend
-    bool m_bQuitPosted = false;
-    bool m_bQuitPending = false; // posted and not yet seen by an event loop
-    int m_nExitCode = 0;
+    QTimer m_wake; // precise and single-shot: it fires in Qt's own loops too (a menu's)
 };

@@ -5,9 +5,11 @@
 #include "app/mainfrm.h"
 #include "app/resource.h"
 #include "platform/dlgunits.h"
+#include "platform/message_loop.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_peer.h"
 #include "platform/qt/qt_window_system.h"
+#include "platform/timer_queue.h"
 #include "testkit/game_assets.h"
 
 #include <QApplication>
@@ -50,7 +52,7 @@ private:
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(m_pApp->m_pMainWnd); }
     QMainWindow* FrameWidget() const { return qobject_cast<QMainWindow*>(WidgetOf(*Frame())); }
     QWidget* ViewWidget() const { return WidgetOf(Frame()->m_wndView); }
-    bool OnTitle() const { return QtPeerOf(Frame()->m_wndView)->RunningTimers().empty(); }
+    bool OnTitle() const { return AfxTimers().Running(Frame()->m_wndView).empty(); }
     // Runs the program's message loop, calling step every 20 ms until it says it is done.
     int RunProgram(const std::function<void()>& step);
 
@@ -87,9 +89,9 @@ int QtShellTest::RunProgram(const std::function<void()>& step) {
     poll.start(20);
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QCoreApplication::exit(99); });
+    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { AfxPostQuitMessage(99); });
     watchdog.start(60000);
-    return AfxWinMain([this] { return m_pSystem->Run(); });
+    return AfxWinMain(AfxRunMessageLoop);
 }
 
 void QtShellTest::theWindowHasItsTitleAFixedSizeAndABlackFirstPicture() {
@@ -159,7 +161,7 @@ void QtShellTest::fOnTheTitleStartsAGameAndExitEndsIt() {
             return;
         if (OnTitle()) {
             QTest::keyClick(ViewWidget(), Qt::Key_F);
-            const std::vector<UINT_PTR> timers = QtPeerOf(Frame()->m_wndView)->RunningTimers();
+            const std::vector<UINT_PTR> timers = AfxTimers().Running(Frame()->m_wndView);
             bStarted = timers == std::vector<UINT_PTR>{TIMER_FRAME_WIPE};
             FrameWidget()->menuBar()->actions()[0]->menu()->actions()[0]->trigger(); // Exit
         }

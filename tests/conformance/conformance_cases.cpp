@@ -6,6 +6,7 @@
 #include "app/mainfrm.h"
 #include "app/resource.h"
 #include "game/game_constants.h"
+#include "platform/message_loop.h"
 #include "platform/resources.h"
 #include "platform/winapp.h"
 
@@ -240,17 +241,20 @@ TEST_P(Conformance, AboutBoxIsCentredOverTheFrame) {
 TEST_P(Conformance, ViewKeepsTickingAndPaintingBehindTheAboutBox) {
     Check([&] {
         ASSERT_TRUE(Start());
-        driver->CountTicksAndPaints(View());
+        driver->CountPaints(View());
+        int nDelivered = 0; // every tick the view gets, however the desktop's loop runs
+        AfxSetTickObserver([&](const CWnd& wnd, UINT_PTR) { nDelivered += &wnd == &View() ? 1 : 0; });
         int nTicks = -1;
         int nPaints = -1;
         EXPECT_TRUE(WithAboutBox([&](const NativeDialog&) {
             if (nTicks < 0) {
-                nTicks = driver->Ticks();
+                nTicks = nDelivered;
                 nPaints = driver->Paints();
                 return false;
             }
-            return driver->Ticks() >= nTicks + 10 && driver->Paints() > nPaints;
+            return nDelivered >= nTicks + 10 && driver->Paints() > nPaints;
         }));
+        AfxSetTickObserver(nullptr);
     });
 }
 

@@ -79,9 +79,8 @@ public:
     virtual RECT WorkArea() = 0;
     virtual std::vector<MenuEntry> MenuBar(const CWnd& frame) = 0;
     virtual std::optional<NativeDialog> OpenDialog() = 0;
-    // Counts the timer ticks and paints the window gets from now on.
-    virtual void CountTicksAndPaints(const CWnd& wnd) = 0;
-    virtual int Ticks() = 0;
+    // Counts the paints the window gets from now on, as its native side sees them.
+    virtual void CountPaints(const CWnd& wnd) = 0;
     virtual int Paints() = 0;
 
     // Runs the program in folder, which lacks pictures, to its end.

@@ -4,8 +4,9 @@
 
 #include "app/startup.h"
 
-#include "game/game_constants.h"
+#include "platform/dialog.h"
 #include "platform/headless/headless_system.h"
+#include "platform/message_loop.h"
 #include "platform/resources.h"
 #include "platform/winapp.h"
 #include "platform/window_scale.h"
@@ -26,9 +27,9 @@ public:
         m_system.SetAutoPaint(true);
         // A dialog's modal loop is this driver's loop, nested, until the dialog ends or goes.
         m_system.SetModalLoopHook([this](CWnd& dialog) {
-            const auto* pPeer = dynamic_cast<const HeadlessDialogPeer*>(m_system.PeerOf(dialog));
+            const auto& modal = static_cast<const CDialog&>(dialog);
             CWnd* pOuter = std::exchange(m_pDialog, &dialog);
-            PumpUntil([&] { return !dialog.GetSafeHwnd() || !pPeer || pPeer->IsLoopEnded(); }, LOOP_LIMIT_MS);
+            PumpUntil([&] { return modal.IsModalLoopEnded(); }, LOOP_LIMIT_MS);
             m_pDialog = pOuter;
         });
     }
@@ -53,8 +54,8 @@ public:
         PumpUntil([this] { return m_system.IsQuitRequested(); }, LOOP_LIMIT_MS);
         return m_system.IsQuitRequested() ? m_system.ExitCode() : 99;
     }
-    void BlockLoop(unsigned ms) override { m_system.Advance(ms); }
-    void PumpWaiting() override {}
+    void BlockLoop(unsigned ms) override { m_system.Stall(ms); }
+    void PumpWaiting() override { AfxDeliverDueTimers(); }
     void CallEvery(unsigned, std::function<void()> fn) override { m_call = std::move(fn); }
     void StopCalling() override { m_call = nullptr; }
 
@@ -93,15 +94,9 @@ public:
             return std::nullopt;
         return NativeDialog{m_system.PeerOf(*m_pDialog)->WindowRect(), m_system.IsShown(*m_pDialog), false};
     }
-    void CountTicksAndPaints(const CWnd& wnd) override {
+    void CountPaints(const CWnd& wnd) override {
         m_pCounted = m_system.PeerOf(wnd);
         m_pCounted->ResetCounters();
-    }
-    int Ticks() override {
-        int nTicks = 0;
-        for (UINT_PTR id = TIMER_LOGO; id <= TIMER_RESULT; ++id)
-            nTicks += m_pCounted->DeliveredTicks(id);
-        return nTicks;
     }
     int Paints() override { return m_pCounted->PaintCount(); }
 

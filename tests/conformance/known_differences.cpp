@@ -14,8 +14,6 @@ constexpr std::array KNOWN = {
                     "the headless desktop has no device pixels: it shows the layer's 320 x 240"},
     KnownDifference{"headless", "AboutBoxIsModal",
                     "the headless desktop takes no input, so it holds none back from the frame"},
-    KnownDifference{"headless", "ALateTimerDeliversOneTick",
-                    "Advance models a loop that is never late: it delivers every tick that falls due"},
 
     // Qt (the offscreen platform in the tests).
     KnownDifference{"qt", "FrameIsCentredInTheWorkArea",

@@ -3,6 +3,7 @@
 // runs at the factor its command line names (--scale=N), 1 unless told.
 #include "conformance_cases.h"
 
+#include "platform/message_loop.h"
 #include "platform/qt/qt_peer.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/winapp.h"
@@ -70,14 +71,8 @@ Qt::Key QtKeyOf(UINT nVirtKey) {
 class QtDriver : public Driver {
 public:
     QtDriver() { m_system.Install(); }
-    // A quit handled outside any loop (the frame's end when a case tidies up) keeps Qt from
-    // starting any further loop, a dialog's included, until the application's loop has run:
-    // it runs once here, so that the next case starts as a fresh program does.
-    ~QtDriver() override {
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    // The widgets of the case's windows go before the next case starts.
+    ~QtDriver() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     bool SetScale(int nScale) override { return nScale == g_nScale; }
 
@@ -86,19 +81,15 @@ public:
         elapsed.start();
         QTimer wake; // waiting for events wakes at least this often to look at pred
         wake.start(10);
-        while (!pred()) {
-            if (elapsed.elapsed() > ms)
-                return pred();
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        }
-        return true;
+        AfxPumpMessages([&] { return pred() || elapsed.elapsed() > ms; });
+        return pred();
     }
     int RunLoop() override {
         QTimer watchdog;
         watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { QCoreApplication::exit(99); });
+        QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { AfxPostQuitMessage(99); });
         watchdog.start(60000);
-        return m_system.Run();
+        return AfxRunMessageLoop();
     }
     void BlockLoop(unsigned ms) override {
         QElapsedTimer elapsed;
@@ -106,7 +97,10 @@ public:
         while (elapsed.elapsed() < ms) {
         }
     }
-    void PumpWaiting() override { QCoreApplication::processEvents(); }
+    void PumpWaiting() override {
+        QCoreApplication::processEvents();
+        AfxDeliverDueTimers();
+    }
     void CallEvery(unsigned ms, std::function<void()> fn) override {
         m_call.reset(new QTimer);
         QObject::connect(m_call.get(), &QTimer::timeout, m_call.get(), std::move(fn));
@@ -177,11 +171,9 @@ public:
                                (pDialog->windowModality() == Qt::WindowModal && pDialog->parentWidget());
         return dialog;
     }
-    void CountTicksAndPaints(const CWnd& wnd) override {
-        m_pTicks = std::make_unique<EventCounter>(WidgetOf(wnd), QEvent::Timer);
+    void CountPaints(const CWnd& wnd) override {
         m_pPaints = std::make_unique<EventCounter>(WidgetOf(wnd), QEvent::Paint);
     }
-    int Ticks() override { return m_pTicks->count; }
     int Paints() override { return m_pPaints->count; }
 
     // The real program, copied into a folder of its own with no data folder beside it.
@@ -219,7 +211,6 @@ private:
 
     QtWindowSystem m_system;
     std::unique_ptr<QTimer> m_call;
-    std::unique_ptr<EventCounter> m_pTicks;
     std::unique_ptr<EventCounter> m_pPaints;
 };
 

@@ -126,17 +126,17 @@ TEST_F(ShellLayerTest, ADialogAtZeroZeroOpensCentredOverItsOwnerInsideTheWorkAre
 
 TEST_F(ShellLayerTest, ClosingTheOwnerWhileADialogsLoopRunsEndsTheLoopAndTheProgram) {
     LoadMainFrame();
-    const HeadlessDialogPeer* pLoopPeer = nullptr;
+    TestDialog dlg(ID_TEST_DIALOG, log);
     // The close arrives from outside while the dialog is up (a task manager's close).
     system.SetModalLoopHook([&](CWnd& dialog) {
-        pLoopPeer = dynamic_cast<const HeadlessDialogPeer*>(system.PeerOf(dialog));
-        app.m_pMainWnd->SendMessage(WM_CLOSE);
-        // Destroyed with its owner, its native side kept alive for the loop still running in it.
-        EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+        const auto* pLoopPeer = dynamic_cast<const HeadlessDialogPeer*>(system.PeerOf(dialog));
         ASSERT_NE(pLoopPeer, nullptr);
-        EXPECT_TRUE(pLoopPeer->IsLoopEnded());
+        app.m_pMainWnd->SendMessage(WM_CLOSE);
+        // Destroyed with its owner, its native side kept modal until the loop has returned.
+        EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
+        EXPECT_TRUE(dlg.IsModalLoopEnded());
+        EXPECT_TRUE(pLoopPeer->IsModal());
     });
-    TestDialog dlg(ID_TEST_DIALOG, log);
     EXPECT_EQ(dlg.DoModal(), -1);
     EXPECT_TRUE(bFrameDeleted);
     EXPECT_TRUE(system.IsQuitRequested());

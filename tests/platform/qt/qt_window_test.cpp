@@ -2,6 +2,8 @@
 // painting, and a window closed from inside its own key handler.
 #include "qt_test_windows.h"
 
+#include "platform/message_loop.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -24,8 +26,6 @@ private slots:
     void tabAndAutoRepeatReachThePane();
     void closingFromInsideAKeyHandlerIsSafe();
     void thePaneHoldsTheFocusWheneverTheFrameIsActive();
-    void settingARunningTimerRestartsIt();
-    void aKilledTimersOverdueTickIsNeverDelivered();
     void paintingCopiesThePixelsUnchanged();
 
 private:
@@ -122,7 +122,7 @@ void QtWindowTest::closingFromInsideAKeyHandlerIsSafe() {
     QPointer<QWidget> pMain = FrameWidget();
     QTest::keyClick(pPane, Qt::Key_J);
     QVERIFY(m_bFrameDeleted);
-    QVERIFY(m_pSystem->IsQuitPosted());
+    QVERIFY(AfxIsQuitPosted());
     QCOMPARE(m_pApp->m_pMainWnd, nullptr);
     // The widgets outlive the handler; keys that still reach them go nowhere.
     QVERIFY(pPane && pMain);
@@ -156,46 +156,6 @@ void QtWindowTest::thePaneHoldsTheFocusWheneverTheFrameIsActive() {
     QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
     QCOMPARE(PaneWidget()->size(), QSize(CLIENT_W, CLIENT_H));
     QTRY_COMPARE(QApplication::focusWidget(), PaneWidget());
-}
-
-void QtWindowTest::settingARunningTimerRestartsIt() {
-    TestPane& pane = m_pFrame->m_wndPane;
-    QtWndPeer* pPeer = QtPeerOf(pane);
-    pane.SetTimer(1, 15, nullptr);
-    QTRY_VERIFY(pane.nTicks[1] >= 3);
-    pane.SetTimer(1, 100000, nullptr); // the same id again: one timer, the new period
-    const int nTicks = pane.nTicks[1];
-    QCOMPARE(pPeer->RunningTimers(), std::vector<UINT_PTR>{1});
-    QCOMPARE(pPeer->TimerPeriod(1), 100000u);
-    QTest::qWait(60);
-    QCOMPARE(pane.nTicks[1], nTicks);
-    pane.KillTimer(1);
-    QVERIFY(pPeer->RunningTimers().empty());
-    pane.KillTimer(42); // not running: nothing happens
-}
-
-void QtWindowTest::aKilledTimersOverdueTickIsNeverDelivered() {
-    TestPane& pane = m_pFrame->m_wndPane;
-    // Killed from outside while its tick is overdue.
-    pane.SetTimer(2, 10, nullptr);
-    QTest::qSleep(40);
-    pane.KillTimer(2);
-    QCoreApplication::processEvents();
-    QCOMPARE(pane.nTicks[2], 0);
-
-    // Killed by another timer's tick that falls due first, both overdue.
-    pane.onTimer = [&pane](UINT_PTR nIDEvent) {
-        if (nIDEvent == 3) {
-            pane.KillTimer(3);
-            pane.KillTimer(4);
-        }
-    };
-    pane.SetTimer(3, 10, nullptr);
-    pane.SetTimer(4, 20, nullptr);
-    QTest::qSleep(50);
-    QTRY_COMPARE(pane.nTicks[3], 1);
-    QTest::qWait(50);
-    QCOMPARE(pane.nTicks[4], 0);
 }
 
 void QtWindowTest::paintingCopiesThePixelsUnchanged() {
