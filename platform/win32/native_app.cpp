@@ -1,5 +1,5 @@
-// The native half of the program's run: the message loop, the about box's modal loop, the
-// clock, the work area and the system metrics.
+// The native half of the program's run: waiting for and dispatching messages, the wake-up
+// timer, the about box's modal state, the clock, the work area and the system metrics.
 #include "native_shared.h"
 #include "win32_native.h"
 
@@ -20,19 +20,39 @@ std::wstring Widen(const std::string& strUtf8) {
 }
 
 namespace {
+HWND g_hModal = nullptr; // the dialog shown modal, whose keys (Enter, Esc, Tab) are its own
+UINT_PTR g_nWake = 0;
+void (*g_pfnWake)() = nullptr;
+
 // Keys are not translated here: the window procedure hands every key-down to the layer,
 // whose frame translates its accelerator table as on every other desktop.
 void Dispatch(MSG& msg) {
+    if (g_hModal && IsDialogMessageW(g_hModal, &msg))
+        return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }
+
+// A thread timer's procedure runs from whichever loop dispatches its message: this one, a
+// menu's or a window move's. It fires once per setting.
+void CALLBACK OnWake(HWND, UINT, UINT_PTR, DWORD) {
+    KillTimer(nullptr, g_nWake);
+    g_nWake = 0;
+    if (g_pfnWake)
+        g_pfnWake();
+}
 } // namespace
 
-int RunMessageLoop() {
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0)
-        Dispatch(msg);
-    return static_cast<int>(msg.wParam);
+void SetWake(std::uint32_t nMilliseconds, void (*pfnWake)()) {
+    g_pfnWake = pfnWake;
+    if (nMilliseconds == 0xFFFFFFFF) {
+        if (g_nWake)
+            KillTimer(nullptr, g_nWake);
+        g_nWake = 0;
+        return;
+    }
+    // Naming the running timer replaces it; the system runs shorter waits at its minimum.
+    g_nWake = SetTimer(nullptr, g_nWake, nMilliseconds, OnWake);
 }
 
 bool PumpMessages(int* pExitCode) {
@@ -50,10 +70,6 @@ bool PumpMessages(int* pExitCode) {
 
 void WaitForMessages(std::uint32_t nMilliseconds) {
     MsgWaitForMultipleObjectsEx(0, nullptr, nMilliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-}
-
-void QuitMessageLoop(int nExitCode) {
-    ::PostQuitMessage(nExitCode);
 }
 
 namespace {
@@ -78,27 +94,19 @@ Handle CreateNativeDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvent
                               static_cast<HWND>(hOwner), DialogProc, reinterpret_cast<LPARAM>(pEvents));
 }
 
-void RunModalDialog(Handle hDialog, Handle hOwner, const bool* pbEnded) {
+void BeginModalDialog(Handle hDialog, Handle hOwner) {
+    // Modal as a system dialog box is: the owner takes no input while the dialog is up.
+    g_hModal = static_cast<HWND>(hDialog);
+    if (hOwner)
+        EnableWindow(static_cast<HWND>(hOwner), FALSE);
+    ShowWindow(g_hModal, SW_SHOW);
+}
+
+void EndModalDialog(Handle hDialog, Handle hOwner) {
     HWND hDlg = static_cast<HWND>(hDialog);
     HWND hOwnerWnd = static_cast<HWND>(hOwner);
-    // Modal as a system dialog box is: the owner takes no input while the dialog is up, and
-    // the loop goes on dispatching every window's timers and paints.
-    if (hOwnerWnd)
-        EnableWindow(hOwnerWnd, FALSE);
-    ShowWindow(hDlg, SW_SHOW);
-    MSG msg;
-    while (!*pbEnded && IsWindow(hDlg)) {
-        const BOOL bGot = GetMessageW(&msg, nullptr, 0, 0);
-        if (bGot <= 0) {
-            // The program is ending: the outer loop must see the quit as well.
-            ::PostQuitMessage(bGot == 0 ? static_cast<int>(msg.wParam) : 1);
-            break;
-        }
-        if (!IsDialogMessageW(hDlg, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
+    if (g_hModal == hDlg)
+        g_hModal = nullptr;
     // The owner is enabled before the dialog hides, or the system would activate another
     // program's window in between.
     if (hOwnerWnd && IsWindow(hOwnerWnd)) {

@@ -125,7 +125,6 @@ LRESULT CALLBACK WindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         if (GetAncestor(hWnd, GA_ROOT) == hWnd)
             OnDpiChanged(hWnd, LOWORD(wParam), reinterpret_cast<const void*>(lParam));
         return 0;
-    case WM_TIMER:
     case WM_CLOSE:
     case WM_COMMAND:
         pEvents->OnMessage(message, wParam, lParam);
@@ -197,15 +196,7 @@ void DestroyNativeWindow(Handle hWnd) {
     if (!IsWindow(h))
         return;
     SetWindowLongPtrW(h, GWLP_USERDATA, 0);
-    ::DestroyWindow(h); // its menu and timers go with it
-}
-
-void StartTimer(Handle hWnd, std::uintptr_t nIDEvent, std::uint32_t nElapse) {
-    ::SetTimer(static_cast<HWND>(hWnd), nIDEvent, nElapse, nullptr);
-}
-
-void StopTimer(Handle hWnd, std::uintptr_t nIDEvent) {
-    ::KillTimer(static_cast<HWND>(hWnd), nIDEvent);
+    ::DestroyWindow(h); // its menu goes with it
 }
 
 void InvalidateWindow(Handle hWnd, bool bErase) {

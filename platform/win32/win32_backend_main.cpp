@@ -3,10 +3,11 @@
 #include "win32_window_system.h"
 
 #include "platform/backend_main.h"
+#include "platform/message_loop.h"
 #include "platform/winapp.h"
 
 int AfxBackendMain(int /*argc*/, char** /*argv*/) {
     Win32WindowSystem system;
     system.Install();
-    return AfxWinMain([&system] { return system.Run(); });
+    return AfxWinMain(AfxRunMessageLoop);
 }

@@ -46,7 +46,7 @@ protected:
 // default handling.
 class IWindowEvents {
 public:
-    // WM_TIMER, WM_SIZE (its size in the layer's pixels), WM_CLOSE, WM_COMMAND and
+    // WM_SIZE (its size in the layer's pixels), WM_CLOSE, WM_COMMAND and
     // WM_SETFOCUS (whose wParam is always 0:
     // the window that lost the focus is not passed on). The window may be gone afterwards.
     virtual void OnMessage(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
@@ -94,8 +94,6 @@ Handle CreateNativeWindow(const WindowDesc& desc, IWindowEvents* pEvents);
 // Stops the events first, then destroys the window (and its timers).
 void DestroyNativeWindow(Handle hWnd);
 
-void StartTimer(Handle hWnd, std::uintptr_t nIDEvent, std::uint32_t nElapse);
-void StopTimer(Handle hWnd, std::uintptr_t nIDEvent);
 void InvalidateWindow(Handle hWnd, bool bErase);
 void FocusWindow(Handle hWnd);
 void ShowNativeWindow(Handle hWnd, int nCmdShow);
@@ -114,21 +112,20 @@ IWindowEvents* FocusEvents();
 // its WM_COMMAND and WM_CLOSE go to pEvents. Null when the system refuses. Destroyed with
 // DestroyNativeWindow.
 Handle CreateNativeDialog(std::uint32_t nTemplateID, Handle hOwner, IWindowEvents* pEvents);
-// Shows the dialog modal over hOwner (disabled meanwhile) and runs its loop until *pbEnded
-// turns true, the dialog's window is gone or the program quits. Every window's timers and
-// paints go on meanwhile. The flag is read after every message, so the caller keeps it
-// alive until this returns.
-void RunModalDialog(Handle hDialog, Handle hOwner, const bool* pbEnded);
+// Shows the dialog modal over hOwner, which takes no input until EndModalDialog; the
+// dialog's keys (Enter, Esc, Tab) go to its controls meanwhile.
+void BeginModalDialog(Handle hDialog, Handle hOwner);
+// Gives hOwner its input back, hides the dialog and activates the owner again.
+void EndModalDialog(Handle hDialog, Handle hOwner);
 
-// The message loop, until QuitMessageLoop; returns its code. Keys reach the windows as
-// they are: accelerators are the layer's to translate.
-int RunMessageLoop();
-void QuitMessageLoop(int nExitCode);
-// One turn of that loop: handles every message already waiting; false once the loop was
-// told to quit (*pExitCode then holds the code).
+// Handles every message already waiting; false when one was WM_QUIT (*pExitCode then holds
+// its code). Keys reach the windows as they are: accelerators are the layer's to translate.
 bool PumpMessages(int* pExitCode);
-// Returns when a message arrives or nMilliseconds pass.
+// Returns when a message arrives or nMilliseconds pass (0xFFFFFFFF: no limit).
 void WaitForMessages(std::uint32_t nMilliseconds);
+// Calls pfnWake once, nMilliseconds from now, from whichever loop runs then; 0xFFFFFFFF
+// cancels. A new call replaces the last.
+void SetWake(std::uint32_t nMilliseconds, void (*pfnWake)());
 
 // timeGetTime.
 std::uint32_t Now();

@@ -54,16 +54,6 @@ Win32Peer::~Win32Peer() {
     std::erase(m_system.m_peers, this);
 }
 
-void Win32Peer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
-    if (m_hWnd) // a null window would make a thread timer that no window hears
-        w32::StartTimer(m_hWnd, nIDEvent, nElapse);
-}
-
-void Win32Peer::KillTimer(UINT_PTR nIDEvent) {
-    if (m_hWnd)
-        w32::StopTimer(m_hWnd, nIDEvent);
-}
-
 void Win32Peer::Invalidate(bool bErase) {
     if (m_hWnd)
         w32::InvalidateWindow(m_hWnd, bErase);
@@ -136,7 +126,12 @@ Win32DialogPeer::Win32DialogPeer(Win32WindowSystem& system, CWnd& wnd, const CRE
     Adopt(w32::CreateNativeDialog(dlg.nID, m_hOwner, &Events()));
 }
 
-void Win32DialogPeer::RunModalLoop() {
+void Win32DialogPeer::BeginModal() {
     if (IsValid())
-        w32::RunModalDialog(NativeHandle(), m_hOwner, &m_bEnded);
+        w32::BeginModalDialog(NativeHandle(), m_hOwner);
+}
+
+void Win32DialogPeer::EndModal() {
+    if (IsValid())
+        w32::EndModalDialog(NativeHandle(), m_hOwner);
 }

@@ -23,8 +23,6 @@ public:
     bool HasEvents(const w32::IWindowEvents* pEvents) const { return pEvents == this; }
 
     // IWndPeer
-    void SetTimer(UINT_PTR nIDEvent, UINT nElapse) override;
-    void KillTimer(UINT_PTR nIDEvent) override;
     void Invalidate(bool bErase) override;
     void SetFocus() override;
     void Show(int nCmdShow) override;
@@ -56,15 +54,14 @@ private:
 };
 
 // The about box: a system dialog made hidden from the program's dialog resource of the same
-// id as the layer's template, so the layer can place it before its modal loop shows it.
+// id as the layer's template, so the layer can place it before it is shown modal.
 class Win32DialogPeer : public Win32Peer, public IDialogPeer {
 public:
     Win32DialogPeer(Win32WindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs, const DialogTemplate& dlg);
 
-    void RunModalLoop() override;
-    void EndModalLoop() override { m_bEnded = true; }
+    void BeginModal() override;
+    void EndModal() override;
 
 private:
     w32::Handle m_hOwner;
-    bool m_bEnded = false; // read by the running loop; the layer keeps this peer until it returns
 };

@@ -3,6 +3,7 @@
 #include "win32_native.h"
 #include "win32_peer.h"
 
+#include "platform/message_loop.h"
 #include "platform/sysmetrics.h"
 #include "platform/window_scale.h"
 #include "platform/wnd.h"
@@ -51,12 +52,16 @@ CWnd* Win32WindowSystem::GetFocus() {
     return nullptr;
 }
 
-void Win32WindowSystem::PostQuitMessage(int nExitCode) {
-    w32::QuitMessageLoop(nExitCode);
+void Win32WindowSystem::SetWakeTimer(DWORD dwTimeout) {
+    w32::SetWake(dwTimeout, AfxDeliverDueTimers);
 }
 
-int Win32WindowSystem::Run() {
-    return w32::RunMessageLoop();
+bool Win32WindowSystem::WaitForEvents() {
+    // Returns at once when messages wait, including ones seen but left in the queue.
+    w32::WaitForMessages(INFINITE);
+    if (int nExitCode = 0; !w32::PumpMessages(&nExitCode))
+        AfxPostQuitMessage(nExitCode); // a quit posted from outside the layer
+    return true;
 }
 
 void* Win32WindowSystem::NativeHandle(const CWnd& wnd) const {

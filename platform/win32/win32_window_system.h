@@ -1,8 +1,8 @@
 // Win32WindowSystem: the native Windows backend of the window layer. Every window is a real
 // window made with CreateWindowExW, the about box a dialog made from the dialog resource
-// with its own modal loop, timers are SetTimer's and painting is SetDIBitsToDevice; keys go
-// to the layer, which translates the accelerators. This half speaks the layer's terms only;
-// everything that needs <windows.h> is behind win32_native.h.
+// shown modal while the layer's loop runs, the layer's timers wake through one thread timer
+// and painting is SetDIBitsToDevice; keys go to the layer, which translates the accelerators. This half
+// speaks the layer's terms only; everything that needs <windows.h> is behind win32_native.h.
 #pragma once
 
 #include "platform/window_system.h"
@@ -28,10 +28,8 @@ public:
     DWORD Now() override;
     RECT WorkArea() override;
     CWnd* GetFocus() override;
-    void PostQuitMessage(int nExitCode) override;
-
-    // The message loop: runs until PostQuitMessage and returns its code.
-    int Run();
+    void SetWakeTimer(DWORD dwTimeout) override;
+    bool WaitForEvents() override;
 
     // The native window (an HWND) of a live window made by this backend, or null.
     void* NativeHandle(const CWnd& wnd) const;

@@ -4,6 +4,7 @@
 #include "native_probe.h"
 #include "native_window.h"
 
+#include "platform/message_loop.h"
 #include "platform/win32/win32_window_system.h"
 #include "platform/window_scale.h"
 
@@ -32,12 +33,11 @@ public:
     bool PumpUntil(const std::function<bool()>& pred, unsigned ms) override {
         return probe::PumpUntil(pred, ms);
     }
-    int RunLoop() override { return m_system.Run(); }
+    int RunLoop() override { return AfxRunMessageLoop(); }
     void BlockLoop(unsigned ms) override { native::BlockThread(ms); }
-    // A quit left waiting by a window's end is taken too, so that no later loop sees it.
     void PumpWaiting() override {
-        while (!w32::PumpMessages(nullptr)) {
-        }
+        w32::PumpMessages(nullptr);
+        AfxDeliverDueTimers();
     }
     void CallEvery(unsigned ms, std::function<void()> fn) override { probe::CallEvery(ms, std::move(fn)); }
     void StopCalling() override { probe::StopCalling(); }
@@ -73,9 +73,8 @@ public:
         dialog.bOwnerBlocked = hOwner && !probe::IsEnabled(hOwner);
         return dialog;
     }
-    void CountTicksAndPaints(const CWnd& wnd) override { probe::CountMessages(Handle(wnd), &m_count); }
-    int Ticks() override { return m_count.nTimers; }
-    int Paints() override { return m_count.nPaints; }
+    void CountPaints(const CWnd& wnd) override { probe::CountPaints(Handle(wnd), &m_nPaints); }
+    int Paints() override { return m_nPaints; }
 
     // The real program, copied into a folder of its own with no data folder beside it.
     ProgramEnd RunWithoutPictures(const std::filesystem::path& folder) override {
@@ -97,7 +96,7 @@ private:
     w32::Handle Handle(const CWnd& wnd) const { return m_system.NativeHandle(wnd); }
 
     Win32WindowSystem m_system;
-    probe::MessageCount m_count;
+    int m_nPaints = 0;
 };
 
 std::unique_ptr<Driver> MakeDriver() {

@@ -39,7 +39,7 @@ void SetHeldModifiers(unsigned modifiers) {
 
 struct Counted {
     WNDPROC pfnOriginal;
-    MessageCount* pCount;
+    int* pnPaints;
 };
 std::map<HWND, Counted>& CountedWindows() {
     static std::map<HWND, Counted> windows;
@@ -48,10 +48,8 @@ std::map<HWND, Counted>& CountedWindows() {
 
 LRESULT CALLBACK CountingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const Counted counted = CountedWindows().at(hWnd);
-    if (message == WM_TIMER)
-        ++counted.pCount->nTimers;
-    else if (message == WM_PAINT)
-        ++counted.pCount->nPaints;
+    if (message == WM_PAINT)
+        ++*counted.pnPaints;
     else if (message == WM_NCDESTROY)
         CountedWindows().erase(hWnd);
     return CallWindowProcW(counted.pfnOriginal, hWnd, message, wParam, lParam);
@@ -164,10 +162,10 @@ void PostCommand(w32::Handle hWnd, unsigned nID) {
     PostMessageW(static_cast<HWND>(hWnd), WM_COMMAND, nID, 0);
 }
 
-void CountMessages(w32::Handle hWnd, MessageCount* pCount) {
+void CountPaints(w32::Handle hWnd, int* pnPaints) {
     HWND h = static_cast<HWND>(hWnd);
     auto pfnOriginal = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC));
-    CountedWindows()[h] = Counted{pfnOriginal, pCount};
+    CountedWindows()[h] = Counted{pfnOriginal, pnPaints};
     SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc));
 }
 

@@ -36,12 +36,8 @@ void ClickButton(w32::Handle hDialog, int nID);
 // Posts a command to a window, as its menu does.
 void PostCommand(w32::Handle hWnd, unsigned nID);
 
-// Counts the WM_TIMER and WM_PAINT messages a window gets from now on.
-struct MessageCount {
-    int nTimers = 0;
-    int nPaints = 0;
-};
-void CountMessages(w32::Handle hWnd, MessageCount* pCount);
+// Counts the WM_PAINT messages a window gets from now on.
+void CountPaints(w32::Handle hWnd, int* pnPaints);
 
 // Calls fn every ms milliseconds from the thread's message loops (a modal one included)
 // until StopCalling.
