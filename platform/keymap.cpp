@@ -47,3 +47,11 @@ UINT AfxVirtualKeyOf(const KeyPress& key) {
             return vk;
     return Lookup(US_PUNCTUATION, ch);
 }
+
+UINT AfxKeyDownMessage(UINT nVirtKey, DWORD modifiers) {
+    if (nVirtKey == VK_MENU || nVirtKey == VK_F10)
+        return WM_SYSKEYDOWN;
+    if ((modifiers & MOD_ALT_DOWN) && !(modifiers & MOD_CONTROL_DOWN))
+        return WM_SYSKEYDOWN;
+    return WM_KEYDOWN;
+}

@@ -18,3 +18,7 @@ struct KeyPress {
 
 // The virtual-key code, or 0 for a key the layer does not know.
 UINT AfxVirtualKeyOf(const KeyPress& key);
+
+// The message a key-down is, as Windows sends it: WM_SYSKEYDOWN for F10, for Alt itself and
+// for a key pressed with Alt but not Ctrl (Ctrl+Alt is AltGr, which types); else WM_KEYDOWN.
+UINT AfxKeyDownMessage(UINT nVirtKey, DWORD modifiers);

@@ -2,6 +2,7 @@
 
 #include "afxres.h"
 #include "clock.h"
+#include "keymap.h"
 #include "message_loop.h"
 #include "timer_queue.h"
 #include "winthread.h"
@@ -343,4 +344,13 @@ BOOL AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lP
             return TRUE;
     pTarget->WindowProc(message, wParam, lParam);
     return FALSE;
+}
+
+BOOL AfxDispatchKeyDown(CWnd* pTarget, UINT nVirtKey, DWORD modifiers, bool bRepeat) {
+    constexpr LPARAM ALT_CONTEXT_BIT = 0x20000000;
+    LPARAM lParam = MakeKeyLParam(1, bRepeat);
+    if (modifiers & MOD_ALT_DOWN)
+        lParam |= ALT_CONTEXT_BIT;
+    return AfxDispatchKeyMessage(pTarget, AfxKeyDownMessage(nVirtKey, modifiers), nVirtKey, lParam,
+                                 modifiers);
 }

@@ -143,6 +143,12 @@ private:
 // none), so the backend can still give Alt and F10 to its own menu handling.
 BOOL AfxDispatchKeyMessage(CWnd* pTarget, UINT message, WPARAM wParam, LPARAM lParam, DWORD modifiers);
 
+// A key-down as a platform reports it, made into its message by the key rule
+// (AfxKeyDownMessage) with the lParam the system builds (a repeat count of 1, the
+// previous-state bit for an auto-repeat, the context bit when Alt is held) and dispatched as
+// AfxDispatchKeyMessage does; its answer.
+BOOL AfxDispatchKeyDown(CWnd* pTarget, UINT nVirtKey, DWORD modifiers, bool bRepeat);
+
 // lParam of a key-down as the system builds it: repeat count and the previous-state bit.
 constexpr LPARAM MakeKeyLParam(UINT nRepCnt, bool bWasDown) {
     return static_cast<LPARAM>((nRepCnt & 0xFFFF) | (bWasDown ? 0x40000000u : 0u));

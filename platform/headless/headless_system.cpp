@@ -115,16 +115,11 @@ void HeadlessSystem::PressKey(CWnd& target, UINT nVirtKey, DWORD modifiers, UINT
     if (!pPeer)
         return;
     const std::uint64_t nSerial = pPeer->Serial();
-    const bool bAlt = (modifiers & MOD_ALT_DOWN) != 0;
-    const UINT message = bAlt ? WM_SYSKEYDOWN : WM_KEYDOWN;
     for (UINT i = 0; i < nRepeat; ++i) {
         HeadlessPeer* pLive = FindSerial(nSerial);
         if (!pLive)
             return; // the window went with an earlier key (the quit key, say)
-        LPARAM lParam = MakeKeyLParam(1, i > 0);
-        if (bAlt)
-            lParam |= 0x20000000; // the context bit: Alt was down
-        AfxDispatchKeyMessage(&pLive->Window(), message, nVirtKey, lParam, modifiers);
+        AfxDispatchKeyDown(&pLive->Window(), nVirtKey, modifiers, i > 0);
         AfterMessage();
     }
 }

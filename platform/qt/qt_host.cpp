@@ -10,9 +10,6 @@
 #include <QMenuBar>
 
 namespace {
-// Bit 29 of a key message's lParam: Alt was down.
-constexpr LPARAM ALT_CONTEXT_BIT = 0x20000000;
-
 // F10 puts the menu bar under the keyboard with its first title highlighted and no popup
 // open. Qt's menu bar has no call for that; it is where a popup closed with Esc leaves it.
 void EnterMenuMode(QWidget* pWidget) {
@@ -39,14 +36,10 @@ void QtWndHost::DeliverKeyPress(QWidget* pWidget, QKeyEvent* pEvent) {
     }
     pEvent->accept();
     const DWORD modifiers = ModifiersFromQt(pEvent->modifiers());
-    const UINT message = KeyDownMessage(nVirtKey, modifiers);
     // The window and its frame may be gone after the dispatch (a key that closes the
     // program); this widget is then detached, and deleted only later by the event loop.
-    LPARAM lParam = MakeKeyLParam(1, pEvent->isAutoRepeat());
-    if (modifiers & MOD_ALT_DOWN)
-        lParam |= ALT_CONTEXT_BIT;
-    const BOOL bUsedUp = AfxDispatchKeyMessage(pWnd, message, nVirtKey, lParam, modifiers);
-    if (!bUsedUp && message == WM_SYSKEYDOWN && nVirtKey == VK_F10 && modifiers == 0 && m_pWnd)
+    const BOOL bUsedUp = AfxDispatchKeyDown(pWnd, nVirtKey, modifiers, pEvent->isAutoRepeat());
+    if (!bUsedUp && nVirtKey == VK_F10 && modifiers == 0 && m_pWnd)
         EnterMenuMode(pWidget);
 }
 

@@ -83,14 +83,6 @@ DWORD ModifiersFromQt(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
-UINT KeyDownMessage(UINT nVirtKey, DWORD modifiers) {
-    if (nVirtKey == VK_MENU || nVirtKey == VK_F10)
-        return WM_SYSKEYDOWN;
-    if ((modifiers & MOD_ALT_DOWN) && !(modifiers & MOD_CONTROL_DOWN))
-        return WM_SYSKEYDOWN;
-    return WM_KEYDOWN;
-}
-
 bool PlatformHasXkbScanCodes() {
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));

@@ -16,9 +16,5 @@ UINT VirtualKeyFromQt(int nQtKey, quint32 nNativeScanCode, Qt::KeyboardModifiers
 
 DWORD ModifiersFromQt(Qt::KeyboardModifiers modifiers);
 
-// WM_SYSKEYDOWN for the Alt key, F10 and keys pressed with Alt but without Ctrl (Ctrl+Alt
-// is AltGr on many layouts and types characters); WM_KEYDOWN for all others.
-UINT KeyDownMessage(UINT nVirtKey, DWORD modifiers);
-
 // Whether the running Qt platform reports X keyboard scan codes (xcb, wayland).
 bool PlatformHasXkbScanCodes();

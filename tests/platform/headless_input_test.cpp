@@ -58,7 +58,17 @@ TEST_F(InputTest, AltMakesASystemKeyWithItsModifiers) {
     system.PressKey(VK_F1, MOD_ALT_DOWN | MOD_SHIFT_DOWN);
     EXPECT_EQ(seen.message, WM_SYSKEYDOWN);
     EXPECT_EQ(seen.modifiers, MOD_ALT_DOWN | MOD_SHIFT_DOWN);
+    EXPECT_EQ(seen.lParam & 0x20000000, 0x20000000) << "the context bit: Alt was down";
     EXPECT_TRUE(Logged(WM_KEYDOWN).empty()) << "a system key is not a key-down for OnKeyDown";
+    // F10 and Alt itself are system keys; Ctrl+Alt is AltGr, which types.
+    const std::pair<UINT, DWORD> systemKeys[] = {{VK_F10, 0}, {VK_MENU, MOD_ALT_DOWN}};
+    for (const auto& [vk, modifiers] : systemKeys) {
+        system.PressKey(vk, modifiers);
+        EXPECT_EQ(seen.message, WM_SYSKEYDOWN) << vk;
+    }
+    system.PressKey('Q', MOD_CONTROL_DOWN | MOD_ALT_DOWN);
+    EXPECT_EQ(seen.message, WM_KEYDOWN);
+    EXPECT_EQ(Logged(WM_KEYDOWN), (std::vector<std::string>{"V:81"}));
 }
 
 TEST_F(InputTest, SetFocusSendsTheOldWindowAndForgetsADestroyedOne) {

@@ -12,8 +12,6 @@ private slots:
     void virtualKeys_data();
     void virtualKeys();
     void modifierBits();
-    void systemKeys_data();
-    void systemKeys();
 };
 
 void QtKeysTest::virtualKeys_data() {
@@ -86,28 +84,6 @@ void QtKeysTest::modifierBits() {
     QCOMPARE(ModifiersFromQt(Qt::ControlModifier | Qt::AltModifier), DWORD{MOD_CONTROL_DOWN | MOD_ALT_DOWN});
     // Keypad and Meta say nothing to the layer.
     QCOMPARE(ModifiersFromQt(Qt::KeypadModifier | Qt::MetaModifier), DWORD{0});
-}
-
-void QtKeysTest::systemKeys_data() {
-    QTest::addColumn<uint>("vk");
-    QTest::addColumn<uint>("modifiers");
-    QTest::addColumn<uint>("message");
-    QTest::newRow("F") << uint('F') << 0u << WM_KEYDOWN;
-    QTest::newRow("Ctrl+C") << uint('C') << uint(MOD_CONTROL_DOWN) << WM_KEYDOWN;
-    QTest::newRow("Alt+F") << uint('F') << uint(MOD_ALT_DOWN) << WM_SYSKEYDOWN;
-    QTest::newRow("Alt+Backspace") << VK_BACK << uint(MOD_ALT_DOWN) << WM_SYSKEYDOWN;
-    QTest::newRow("AltGr types: Ctrl+Alt+Q")
-        << uint('Q') << uint(MOD_CONTROL_DOWN | MOD_ALT_DOWN) << WM_KEYDOWN;
-    QTest::newRow("Alt itself") << VK_MENU << uint(MOD_ALT_DOWN) << WM_SYSKEYDOWN;
-    QTest::newRow("F10") << VK_F10 << 0u << WM_SYSKEYDOWN;
-    QTest::newRow("F9") << VK_F1 + 8 << 0u << WM_KEYDOWN;
-}
-
-void QtKeysTest::systemKeys() {
-    QFETCH(uint, vk);
-    QFETCH(uint, modifiers);
-    QFETCH(uint, message);
-    QCOMPARE(KeyDownMessage(vk, modifiers), message);
 }
 
 QTEST_GUILESS_MAIN(QtKeysTest)
