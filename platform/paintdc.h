@@ -5,6 +5,10 @@
 #include "surface/present_target.h"
 #include "wnd.h"
 
+// Sends WM_PAINT to wnd, whose CPaintDC then draws into target (a backend's native paint).
+// The handler may destroy the window: nothing of it is touched afterwards.
+void AfxSendPaint(CWnd& wnd, PresentTarget& target);
+
 class CPaintDC : public PresentTarget {
 public:
     explicit CPaintDC(CWnd* pWnd);

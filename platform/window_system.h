@@ -35,8 +35,9 @@ public:
     virtual RECT GetClientRect() const = 0;
     // The window's outer rectangle, decorations included, in screen coordinates.
     virtual RECT GetWindowRect() const = 0;
-    // The target OnPaint draws into; valid only while a paint is being handled.
-    virtual PresentTarget* PaintTarget() = 0;
+    // The target OnPaint draws into while a paint is being handled, for a backend that does
+    // not paint through AfxSendPaint.
+    virtual PresentTarget* PaintTarget() { return nullptr; }
     // Says a text (UTF-8) to a player who uses a screen reader, politely: after what is
     // being read now. A desktop that has no such channel yet says nothing.
     virtual void Announce(const std::string& /*strText*/) {}

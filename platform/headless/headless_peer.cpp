@@ -79,10 +79,6 @@ RECT HeadlessPeer::GetWindowRect() const {
     return RECT{x + m_rcWindow.left, y + m_rcWindow.top, x + m_rcWindow.right, y + m_rcWindow.bottom};
 }
 
-PresentTarget* HeadlessPeer::PaintTarget() {
-    return m_bPainting ? this : nullptr;
-}
-
 int HeadlessPeer::DeliveredTicks(UINT_PTR nIDEvent) const {
     const auto it = m_ticks.find(nIDEvent);
     return it == m_ticks.end() ? 0 : it->second;
@@ -106,11 +102,9 @@ void HeadlessPeer::BeginPaint() {
             m_picture.Fill(*rgb);
     m_bInvalid = false;
     m_bErasePending = false;
-    m_bPainting = true;
 }
 
 void HeadlessPeer::EndPaint() {
-    m_bPainting = false;
     ++m_nPaints;
 }
 

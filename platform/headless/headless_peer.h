@@ -27,7 +27,6 @@ public:
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
     RECT GetWindowRect() const override;
-    PresentTarget* PaintTarget() override;
     void Announce(const std::string& strText) override { m_announcements.push_back(strText); }
 
     CWnd& Window() const { return m_wnd; }
@@ -73,7 +72,6 @@ private:
     int m_nLastShow = -1;
     bool m_bInvalid = false;
     bool m_bErasePending = false;
-    bool m_bPainting = false;
     int m_nInvalidations = 0;
     int m_nEraseRequests = 0;
     int m_nPaints = 0;

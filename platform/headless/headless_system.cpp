@@ -1,5 +1,6 @@
 #include "headless_system.h"
 
+#include "platform/paintdc.h"
 #include "platform/timer_queue.h"
 #include "platform/wnd.h"
 
@@ -127,7 +128,7 @@ void HeadlessSystem::PressKey(CWnd& target, UINT nVirtKey, DWORD modifiers, UINT
 bool HeadlessSystem::PaintPeer(HeadlessPeer& peer) {
     const std::uint64_t nSerial = peer.Serial();
     peer.BeginPaint();
-    peer.Window().WindowProc(WM_PAINT, 0, 0);
+    AfxSendPaint(peer.Window(), peer);
     HeadlessPeer* pLive = FindSerial(nSerial);
     if (!pLive)
         return true;

@@ -3,6 +3,7 @@
 #include "qt_paint.h"
 #include "qt_peer.h"
 
+#include "platform/paintdc.h"
 #include "platform/wnd.h"
 #include "platform/wndclass.h"
 
@@ -27,12 +28,10 @@ QtChildWidget::QtChildWidget(QWidget* pParent, QColor background)
 void QtChildWidget::paintEvent(QPaintEvent* /*pEvent*/) {
     QPainter painter(this);
     QtPaintTarget target(painter, m_image, size(), devicePixelRatioF());
-    CWnd* pWnd = Wnd();
-    if (QtWndPeer* pPeer = Peer(); pWnd && pPeer) {
-        pPeer->BeginPaint(&target);
-        pWnd->WindowProc(WM_PAINT, 0, 0);
-        if (QtWndPeer* pStill = Peer())
-            pStill->EndPaint();
+    if (CWnd* pWnd = Wnd()) {
+        if (QtWndPeer* pPeer = Peer())
+            pPeer->Validate();
+        AfxSendPaint(*pWnd, target);
     }
     target.FillRest(m_background);
 }

@@ -104,11 +104,6 @@ RECT QtWndPeer::GetWindowRect() const {
     return RECT{pos.x(), pos.y(), pos.x() + rc.right - rc.left, pos.y() + rc.bottom - rc.top};
 }
 
-void QtWndPeer::BeginPaint(PresentTarget* pTarget) {
-    m_pPaintTarget = pTarget;
-    m_bRepaintPending = false;
-}
-
 QtWndPeer* QtPeerOf(const CWnd& wnd) {
     return dynamic_cast<QtWndPeer*>(wnd.GetSafeHwnd());
 }

@@ -30,20 +30,17 @@ public:
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
     RECT GetWindowRect() const override;
-    PresentTarget* PaintTarget() override { return m_pPaintTarget; }
 
     QWidget* Widget() const { return m_pWidget; }
     QWidget* ClientWidget() const { return m_pClient; }
 
-    // Around the window's WM_PAINT, called by its widget's paint event.
-    void BeginPaint(PresentTarget* pTarget);
-    void EndPaint() { m_pPaintTarget = nullptr; }
+    // The widget is being painted: no repaint is pending any more.
+    void Validate() { m_bRepaintPending = false; }
 
 private:
     QPointer<QWidget> m_pWidget;
     QtWndHost* m_pHost;
     QPointer<QWidget> m_pClient;
-    PresentTarget* m_pPaintTarget = nullptr;
     bool m_bRepaintPending = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "win32_window_system.h"
 
+#include "platform/paintdc.h"
 #include "platform/resources.h"
 #include "platform/wnd.h"
 #include "platform/wndclass.h"
@@ -100,24 +101,20 @@ void Win32Peer::OnMessage(std::uint32_t message, std::uintptr_t wParam, std::int
     m_wnd.WindowProc(message, wParam, lParam);
 }
 
-void Win32Peer::OnPaint(w32::IPaintTarget& target) {
-    m_pPaint = &target;
-    CWnd& wnd = m_wnd;
-    Win32WindowSystem& system = m_system;
-    wnd.WindowProc(WM_PAINT, 0, 0);
-    // A paint handler that ended its own window has taken this peer with it.
-    if (Win32Peer* pStill = system.PeerOf(wnd))
-        pStill->m_pPaint = nullptr;
+void Win32Peer::OnPaint(w32::IPaintTarget& native) {
+    struct Target : PresentTarget {
+        explicit Target(w32::IPaintTarget& n) : native(n) {}
+        void DrawPixels(int x, int y, const PixelBlock& block) override {
+            native.DrawBits(x, y, w32::Bits{block.pBits, block.nWidth, block.nHeight, block.nPitch});
+        }
+        w32::IPaintTarget& native;
+    } target(native);
+    AfxSendPaint(m_wnd, target);
 }
 
 bool Win32Peer::OnKeyDown(std::uint32_t message, std::uint32_t nVirtKey, std::intptr_t lParam,
                           std::uint32_t modifiers) {
     return AfxDispatchKeyMessage(&m_wnd, message, nVirtKey, lParam, modifiers) != FALSE;
-}
-
-void Win32Peer::DrawPixels(int x, int y, const PixelBlock& block) {
-    if (m_pPaint)
-        m_pPaint->DrawBits(x, y, w32::Bits{block.pBits, block.nWidth, block.nHeight, block.nPitch});
 }
 
 Win32DialogPeer::Win32DialogPeer(Win32WindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs,

@@ -9,7 +9,7 @@
 
 class Win32WindowSystem;
 
-class Win32Peer : public virtual IWndPeer, private w32::IWindowEvents, private PresentTarget {
+class Win32Peer : public virtual IWndPeer, private w32::IWindowEvents {
 public:
     // Makes the native window; IsValid() tells whether the system made it.
     Win32Peer(Win32WindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs);
@@ -30,7 +30,6 @@ public:
     void Move(const RECT& rcWindow) override;
     RECT GetClientRect() const override;
     RECT GetWindowRect() const override;
-    PresentTarget* PaintTarget() override { return m_pPaint ? this : nullptr; }
 
 protected:
     // A peer whose native window is made by the derived class (a dialog's, from its template).
@@ -44,13 +43,10 @@ private:
     void OnPaint(w32::IPaintTarget& target) override;
     bool OnKeyDown(std::uint32_t message, std::uint32_t nVirtKey, std::intptr_t lParam,
                    std::uint32_t modifiers) override;
-    // PresentTarget, while OnPaint runs
-    void DrawPixels(int x, int y, const PixelBlock& block) override;
 
     Win32WindowSystem& m_system;
     CWnd& m_wnd;
     w32::Handle m_hWnd = nullptr;
-    w32::IPaintTarget* m_pPaint = nullptr;
 };
 
 // The about box: a system dialog made hidden from the program's dialog resource of the same
