@@ -1,6 +1,7 @@
-// The headless clock and timers: ticks on their periods, in time order, restart, kill
-// (also by an earlier tick at the same moment), ties, and windows ending in a tick.
+// The headless clock and timers: ticks on their periods, in time order, a late timer, restart,
+// kill (also by an earlier tick at the same moment), ties, and windows ending in a tick.
 #include "platform/clock.h"
+#include "platform/message_loop.h"
 #include "recording_wnd.h"
 
 namespace {
@@ -27,6 +28,18 @@ TEST_F(TimerTest, TwoTimersTickOnTheirPeriodsInTimeOrder) {
     EXPECT_EQ(system.PeerOf(wnd)->DeliveredTicks(1), 3);
     system.Advance(12); // 132: the fourth tick of timer 1 is due exactly at the end
     EXPECT_EQ(Ticks(log).back(), "1@132");
+}
+
+TEST_F(TimerTest, ATimerThatFellBehindTicksOnceAndKeepsItsBeat) {
+    RecordingWnd wnd("W", log, system);
+    ASSERT_TRUE(wnd.CreateSimple());
+    wnd.SetTimer(1, 40, nullptr);
+    system.Stall(250); // busy through six beats
+    AfxDeliverDueTimers();
+    AfxDeliverDueTimers();
+    EXPECT_EQ(Ticks(log), (std::vector<std::string>{"1@250"}));
+    system.Advance(50); // the next beat is 280, not 290
+    EXPECT_EQ(Ticks(log), (std::vector<std::string>{"1@250", "1@280"}));
 }
 
 TEST_F(TimerTest, StartingARunningIdRestartsItsPeriod) {
