@@ -4,6 +4,7 @@
 #include "web_window_system.h"
 
 #include "platform/backend_main.h"
+#include "platform/message_loop.h"
 #include "platform/winapp.h"
 
 #include <cstdio>
@@ -11,7 +12,7 @@
 int AfxBackendMain(int /*argc*/, char** /*argv*/) {
     WebWindowSystem system;
     system.Install();
-    const int nStatus = AfxWinMain([&system] { return system.Run(); });
+    const int nStatus = AfxWinMain(AfxRunMessageLoop);
     std::fflush(stderr);
     web::Finish(nStatus);
     return nStatus;
