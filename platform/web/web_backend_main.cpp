@@ -4,6 +4,7 @@
 #include "web_window_system.h"
 
 #include "platform/backend_main.h"
+#include "platform/message_loop.h"
 #include "platform/winapp.h"
 
 #include <cstdio>
@@ -11,7 +12,9 @@
 int AfxBackendMain(int /*argc*/, char** /*argv*/) {
     WebWindowSystem system;
     system.Install();
-    const int nStatus = AfxWinMain([&system] { return system.Run(); });
+    // A lambda, not the function's address: the type information of a function pointer, which
+    // std::function keeps, would link the C++ runtime's pointer-matching code into the page.
+    const int nStatus = AfxWinMain([] { return AfxRunMessageLoop(); });
     std::fflush(stderr);
     web::Finish(nStatus);
     return nStatus;

@@ -7,10 +7,7 @@ EM_JS(void, morvane_start, (), { MorvaneWeb.start(); });
 EM_JS(std::uint32_t, morvane_now, (), { return MorvaneWeb.now(); });
 EM_JS(int, morvane_take, (WebMessage* pMsg), { return MorvaneWeb.take(pMsg); });
 EM_ASYNC_JS(void, morvane_wait, (), { await MorvaneWeb.wait(); });
-EM_JS(void, morvane_set_timer, (int nWindow, UINT nID, UINT nElapse), {
-    MorvaneWeb.setTimer(nWindow, nID, nElapse);
-});
-EM_JS(void, morvane_kill_timer, (int nWindow, UINT nID), { MorvaneWeb.killTimer(nWindow, nID); });
+EM_JS(void, morvane_set_wake, (int nTimeout), { MorvaneWeb.setWake(nTimeout); });
 EM_JS(void, morvane_invalidate, (int nWindow), { MorvaneWeb.invalidate(nWindow); });
 EM_JS(void, morvane_validate, (int nWindow), { MorvaneWeb.validate(nWindow); });
 EM_JS(void, morvane_forget, (int nWindow), { MorvaneWeb.forget(nWindow); });
@@ -64,11 +61,9 @@ bool TakeMessage(WebMessage& msg) {
 void WaitMessage() {
     morvane_wait();
 }
-void SetTimer(int nWindow, UINT nIDEvent, UINT nElapse) {
-    morvane_set_timer(nWindow, nIDEvent, nElapse);
-}
-void KillTimer(int nWindow, UINT nIDEvent) {
-    morvane_kill_timer(nWindow, nIDEvent);
+void SetWakeTimer(DWORD dwTimeout) {
+    // The layer asks for no more than USER_TIMER_MAXIMUM, which an int holds; -1 is never.
+    morvane_set_wake(dwTimeout == INFINITE ? -1 : static_cast<int>(dwTimeout));
 }
 void Invalidate(int nWindow) {
     morvane_invalidate(nWindow);

@@ -1,6 +1,6 @@
-// The C++ side's view of the page (web_runtime.js): the message queue, timers, the clock,
-// painting, the menu bar and the modal dialog. Plain integers, pointers and strings only,
-// so the rest of the backend never names Emscripten.
+// The C++ side's view of the page (web_runtime.js): the message queue, the wake-up, the
+// clock, painting, the menu bar and the modal dialog. Plain integers, pointers and strings
+// only, so the rest of the backend never names Emscripten.
 #pragma once
 
 #include "platform/wintypes.h"
@@ -8,8 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 
-// One message as the page queues it: posted input and commands, paints, timer ticks.
-// The window is the page's number for a peer (WebWndPeer::Handle), never a pointer.
+// One message as the page queues it: posted input and commands, paints, the wake-up (WM_TIMER
+// to window 0). The window is the page's number for a peer (WebWndPeer::Handle), never a
+// pointer.
 struct WebMessage {
     std::int32_t nWindow = 0;
     std::uint32_t message = 0;
@@ -32,12 +33,13 @@ bool TakeMessage(WebMessage& msg);
 // Gives the page back to the browser until a message is waiting.
 void WaitMessage();
 
-void SetTimer(int nWindow, UINT nIDEvent, UINT nElapse);
-void KillTimer(int nWindow, UINT nIDEvent);
+// Queues the wake-up dwTimeout ms from now on the clock of Now(), INFINITE: never; it
+// replaces the last one, a queued one included.
+void SetWakeTimer(DWORD dwTimeout);
 // Asks for a WM_PAINT of the window with the next animation frame; Validate drops it.
 void Invalidate(int nWindow);
 void Validate(int nWindow);
-// The window is gone: its timers, paints and queued messages go too.
+// The window is gone: its paints and queued messages go too.
 void Forget(int nWindow);
 // Keys go to this window from now on (0: to none).
 void SetFocusWindow(int nWindow);

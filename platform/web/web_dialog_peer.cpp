@@ -54,9 +54,7 @@ WebDialogPeer::WebDialogPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTR
 }
 
 WebDialogPeer::~WebDialogPeer() {
-    web::DialogEnd(Handle());
-    // As when a desktop dialog ends, its owner becomes the active window again.
-    System().Activate(m_pOwner);
+    Close(); // a dialog that never ran modal (ended in its OnInitDialog) was still built
 }
 
 void WebDialogPeer::Show(int nCmdShow) {
@@ -65,12 +63,24 @@ void WebDialogPeer::Show(int nCmdShow) {
         web::DialogShow();
 }
 
-void WebDialogPeer::RunModalLoop() {
+void WebDialogPeer::BeginModal() {
+    // The page's modal <dialog> holds back every click on the rest of the page, and the
+    // page's keys go to the dialog alone while it is open.
     Show(SW_SHOW);
-    // Nothing of this peer is touched after the loop: the dialog may be gone by then.
-    System().RunModal(Handle());
 }
 
-void WebDialogPeer::EndModalLoop() {
-    m_bEnded = true;
+void WebDialogPeer::EndModal() {
+    // The window may be gone by now (its owner was closed from outside): only the peer's
+    // own state and the page are touched.
+    WebWndPeer::Show(SW_HIDE);
+    Close();
+}
+
+void WebDialogPeer::Close() {
+    if (m_bClosed)
+        return;
+    m_bClosed = true;
+    web::DialogEnd(Handle());
+    // As when a desktop dialog ends, its owner becomes the active window again.
+    System().Activate(m_pOwner);
 }

@@ -1,6 +1,6 @@
 // WebDialogPeer: a dialog as the page's modal <dialog>, built from its template (dialog
-// units turned into pixels of the dialog font), with a modal loop that goes on dispatching
-// every window's timers and paints while the rest of the page takes no input.
+// units turned into pixels of the dialog font). While it is modal the rest of the page takes
+// no input; the layer's loop goes on with every window's timers and paints.
 #pragma once
 
 #include "web_peer.h"
@@ -13,11 +13,13 @@ public:
     ~WebDialogPeer() override;
 
     void Show(int nCmdShow) override;
-    void RunModalLoop() override;
-    void EndModalLoop() override;
-    bool IsModalLoopDone() const override { return m_bEnded; }
+    void BeginModal() override;
+    void EndModal() override;
 
 private:
+    // Takes the page's dialog down and gives its owner the focus back, once.
+    void Close();
+
     CWnd* m_pOwner;
-    bool m_bEnded = false;
+    bool m_bClosed = false;
 };

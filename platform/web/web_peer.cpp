@@ -30,14 +30,6 @@ WebWndPeer::~WebWndPeer() {
     m_system.Unregister(*this);
 }
 
-void WebWndPeer::SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
-    web::SetTimer(m_nHandle, static_cast<UINT>(nIDEvent), nElapse);
-}
-
-void WebWndPeer::KillTimer(UINT_PTR nIDEvent) {
-    web::KillTimer(m_nHandle, static_cast<UINT>(nIDEvent));
-}
-
 void WebWndPeer::Invalidate(bool /*bErase*/) {
     // Every paint covers the whole canvas area of the window, so there is nothing to erase.
     m_bInvalid = true;

@@ -19,8 +19,6 @@ public:
     ~WebWndPeer() override;
 
     // IWndPeer
-    void SetTimer(UINT_PTR nIDEvent, UINT nElapse) override;
-    void KillTimer(UINT_PTR nIDEvent) override;
     void Invalidate(bool bErase) override;
     void SetFocus() override;
     void Show(int nCmdShow) override;
@@ -37,8 +35,6 @@ public:
     bool IsChild() const { return (m_cs.style & WS_CHILD) != 0; }
     // Sends WM_PAINT when a repaint is pending. The window may be gone afterwards.
     void Paint();
-    // False while the window runs a modal loop that has not been ended.
-    virtual bool IsModalLoopDone() const { return true; }
 
 protected:
     WebWindowSystem& System() const { return m_system; }

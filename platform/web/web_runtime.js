@@ -1,5 +1,5 @@
 // The page side of the browser backend: one message queue that the program's message loop
-// takes from, timers and the clock on the page's time, painting to the canvas, keys from the
+// takes from, the wake-up and the clock on the page's time, painting to the canvas, keys from the
 // keyboard, the menu bar and the modal dialog. The C++ side reaches it through web_bridge.cpp.
 //
 // The page supplies the elements (see web/index.html): canvas#screen, nav#menubar,
@@ -8,11 +8,11 @@
 // Messages reach the program only through its message loop, never by calling into it from an
 // event handler: the loop is the one place where the program waits, so only one call stack is
 // ever paused, as in a desktop program. Like the desktop, the queue keeps at most one pending
-// paint per window and one pending tick per timer, and hands out posted input first, then
-// paints, then ticks.
+// paint per window, and hands out posted input first, then paints, then the wake-up.
 //
-// The timers run in a dedicated Worker, whose clock the browser does not slow down in a
-// background tab, so a hidden page plays on exactly as a minimised window does.
+// The program keeps its windows' timers itself and asks the page for one wake-up, at the
+// next that falls due. It fires in a dedicated Worker, whose clock the browser does not slow
+// down in a background tab, so a hidden page plays on exactly as a minimised window does.
 
 /* global Module, HEAPU8, HEAP32, UTF8ToString, MorvaneClockSource */
 var MorvaneWeb = {
@@ -23,10 +23,9 @@ var MorvaneWeb = {
   posted: [],
   paintAsked: new Set(),
   paintDue: [],
-  timers: new Map(),
-  timersDue: [],
+  wakeDue: false,
+  wakeHandle: 0, // the page's own timer for the wake-up, where no Worker started
   clock: null,
-  nextTimer: 1,
   isMac: /Mac|iPhone|iPad|iPod/.test(navigator.platform),
   waiter: null,
   frameHwnd: 0,
@@ -35,7 +34,8 @@ var MorvaneWeb = {
   dialog: null,
   ended: false,
 
-  // Window messages and flags the page makes (same values as the layer's).
+  // Window messages and flags the page makes (same values as the layer's). WM_TIMER to no
+  // window is the wake-up.
   WM_KEYDOWN: 0x0100,
   WM_SYSKEYDOWN: 0x0104,
   WM_COMMAND: 0x0111,
@@ -108,12 +108,10 @@ var MorvaneWeb = {
     performance.mark('morvane: started');
   },
 
-  // The Worker's timers: 'set' starts a timer that posts its number every period, counted
-  // from the moment it was set ('at', on the clock every context of the page shares), 'kill'
-  // stops it. Where no Worker can start, the page's own timers stand in. A page may start
-  // the same Worker itself before the program arrives (window.MorvaneClock, see
-  // web/index.html): a Worker takes a while to start, and the program's first tick waits
-  // for it.
+  // The Worker keeps the wake-up (see clock_worker.js); where no Worker can start, the
+  // page's own timer stands in. A page may start the same Worker itself before the program
+  // arrives (window.MorvaneClock, see web/index.html): a Worker takes a while to start, and
+  // the program's first tick waits for it.
   startClock: function () {
     var clock = window.MorvaneClock;
     if (!clock) {
@@ -126,38 +124,30 @@ var MorvaneWeb = {
       }
     }
     MorvaneWeb.clock = clock;
-    if (clock)
-      clock.onmessage = function (event) {
-        MorvaneWeb.tick(event.data);
-      };
+    if (clock) clock.onmessage = MorvaneWeb.wakeFired;
   },
 
-  clockSet: function (timer, period) {
-    if (MorvaneWeb.clock)
-      MorvaneWeb.clock.postMessage({ serial: timer.serial, period: period, at: performance.timeOrigin + performance.now() });
-    else
-      timer.handle = setInterval(function () {
-        MorvaneWeb.tick(timer.serial);
-      }, period);
+  // The program's next timer falls due in ms on its clock (negative: no timer runs); a new
+  // wake-up replaces the last, a queued one included. The program's milliseconds pass
+  // MORVANE_TIME_SCALE times as fast as the page's, as now() counts them. One that fires
+  // early (set again while its message was on the way) costs the program a look at its
+  // timers and nothing more: it delivers only the ticks that are due.
+  setWake: function (ms) {
+    MorvaneWeb.wakeDue = false;
+    if (ms >= 0) MorvaneWeb.markOnce('first timer'); // the program's first timer asks for it
+    var delay = ms < 0 ? -1 : ms / MorvaneWeb.scale;
+    if (MorvaneWeb.clock) {
+      MorvaneWeb.clock.postMessage({ delay: delay, at: performance.timeOrigin + performance.now() });
+      return;
+    }
+    clearTimeout(MorvaneWeb.wakeHandle);
+    if (delay >= 0) MorvaneWeb.wakeHandle = setTimeout(MorvaneWeb.wakeFired, Math.ceil(delay));
   },
 
-  clockKill: function (timer) {
-    if (MorvaneWeb.clock) MorvaneWeb.clock.postMessage({ serial: timer.serial, period: 0 });
-    else clearInterval(timer.handle);
-  },
-
-  // A tick of the timer with this serial number: it stays pending until the program takes
-  // it, and a timer with a tick pending gets no second one, so a late timer ticks once.
-  tick: function (serial) {
-    var found = null;
-    MorvaneWeb.timers.forEach(function (timer, key) {
-      if (timer.serial === serial) found = key;
-    });
-    var timer = found && MorvaneWeb.timers.get(found);
-    if (!timer || timer.due) return;
+  // The wake-up stays queued until the program takes it: one message, however late.
+  wakeFired: function () {
     MorvaneWeb.markOnce('first tick');
-    timer.due = true;
-    MorvaneWeb.timersDue.push(found);
+    MorvaneWeb.wakeDue = true;
     MorvaneWeb.wake();
   },
 
@@ -191,13 +181,9 @@ var MorvaneWeb = {
       var hwnd = MorvaneWeb.paintDue.shift();
       if (hwnd) m = [hwnd, MorvaneWeb.WM_PAINT, 0, 0, 0];
     }
-    if (!m) {
-      var key = MorvaneWeb.timersDue.shift();
-      var timer = key && MorvaneWeb.timers.get(key);
-      if (timer) {
-        timer.due = false;
-        m = [timer.hwnd, MorvaneWeb.WM_TIMER, timer.id, 0, 0];
-      }
+    if (!m && MorvaneWeb.wakeDue) {
+      MorvaneWeb.wakeDue = false;
+      m = [0, MorvaneWeb.WM_TIMER, 0, 0, 0];
     }
     if (!m) return 0;
     for (var i = 0; i < 7; ++i) HEAP32[(ptr >> 2) + i] = m[i] || 0;
@@ -207,26 +193,6 @@ var MorvaneWeb = {
   wait: function () {
     return new Promise(function (resolve) {
       MorvaneWeb.waiter = resolve;
-    });
-  },
-
-  setTimer: function (hwnd, id, period) {
-    MorvaneWeb.killTimer(hwnd, id);
-    var key = hwnd + ':' + id;
-    var timer = { hwnd: hwnd, id: id, due: false, serial: MorvaneWeb.nextTimer++ };
-    MorvaneWeb.markOnce('first timer');
-    MorvaneWeb.timers.set(key, timer);
-    MorvaneWeb.clockSet(timer, period / MorvaneWeb.scale);
-  },
-
-  killTimer: function (hwnd, id) {
-    var key = hwnd + ':' + id;
-    var timer = MorvaneWeb.timers.get(key);
-    if (!timer) return;
-    MorvaneWeb.clockKill(timer);
-    MorvaneWeb.timers.delete(key);
-    MorvaneWeb.timersDue = MorvaneWeb.timersDue.filter(function (k) {
-      return k !== key;
     });
   },
 
@@ -249,9 +215,6 @@ var MorvaneWeb = {
   },
 
   forget: function (hwnd) {
-    MorvaneWeb.timers.forEach(function (timer) {
-      if (timer.hwnd === hwnd) MorvaneWeb.killTimer(hwnd, timer.id);
-    });
     MorvaneWeb.validate(hwnd);
     MorvaneWeb.posted = MorvaneWeb.posted.filter(function (m) {
       return m[0] !== hwnd;
@@ -655,10 +618,8 @@ var MorvaneWeb = {
 
   finish: function (status) {
     MorvaneWeb.ended = true;
-    MorvaneWeb.timers.forEach(function (timer) {
-      MorvaneWeb.clockKill(timer);
-    });
-    MorvaneWeb.timers.clear();
+    MorvaneWeb.wakeDue = false;
+    clearTimeout(MorvaneWeb.wakeHandle);
     if (MorvaneWeb.clock) MorvaneWeb.clock.terminate();
     MorvaneWeb.clock = null;
     MorvaneWeb.el('menubar').replaceChildren();
@@ -672,7 +633,7 @@ var MorvaneWeb = {
 };
 
 // The clock's Worker starts while the program and its pictures are still on their way, so
-// the program's first timers do not wait for it.
+// the program's first wake-up does not wait for it.
 MorvaneWeb.startClock();
 
 Module['preRun'] = Module['preRun'] || [];

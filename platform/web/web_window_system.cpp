@@ -5,6 +5,7 @@
 #include "web_peer.h"
 
 #include "platform/keymap.h"
+#include "platform/message_loop.h"
 #include "platform/wnd.h"
 
 namespace {
@@ -60,29 +61,19 @@ CWnd* WebWindowSystem::GetFocus() {
     return m_focus.Get();
 }
 
-void WebWindowSystem::PostQuitMessage(int nExitCode) {
-    m_bQuit = true;
-    m_nExitCode = nExitCode;
+void WebWindowSystem::SetWakeTimer(DWORD dwTimeout) {
+    web::SetWakeTimer(dwTimeout);
 }
 
-int WebWindowSystem::Run() {
-    while (!m_bQuit)
-        PumpMessage();
-    return m_nExitCode;
-}
-
-void WebWindowSystem::RunModal(int nWindow) {
-    while (!m_bQuit) {
-        const WebWndPeer* pPeer = Find(nWindow);
-        if (!pPeer || pPeer->IsModalLoopDone())
-            return;
-        PumpMessage();
-    }
-}
-
-void WebWindowSystem::PumpMessage() {
-    while (!DispatchWaiting())
+bool WebWindowSystem::WaitForEvents() {
+    // One message a turn: the loop sees a dialog's end or a quit right after the message
+    // that made it. The page hands the program back when a message comes, or when a script
+    // of the page wants the loop to look at its clock again (nothing is waiting then).
+    if (!DispatchWaiting()) {
         web::WaitMessage();
+        DispatchWaiting();
+    }
+    return true;
 }
 
 bool WebWindowSystem::DispatchWaiting() {
@@ -94,6 +85,10 @@ bool WebWindowSystem::DispatchWaiting() {
 }
 
 void WebWindowSystem::Dispatch(const WebMessage& msg) {
+    if (msg.message == WM_TIMER) {
+        AfxDeliverDueTimers(); // the wake-up: the layer's next timer is due
+        return;
+    }
     WebWndPeer* pPeer = Find(msg.nWindow);
     if (!pPeer)
         return; // the window went while its message waited
@@ -101,9 +96,6 @@ void WebWindowSystem::Dispatch(const WebMessage& msg) {
     switch (msg.message) {
     case WM_PAINT:
         pPeer->Paint();
-        break;
-    case WM_TIMER:
-        wnd.WindowProc(WM_TIMER, msg.wParam, 0);
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {

@@ -1,7 +1,7 @@
 // WebWindowSystem: the browser backend of the window layer. It makes a peer for every window,
-// reads the page's clock, and runs the message loop on the page's one message queue: the
-// loop waits by handing the page back to the browser, and a modal loop is the same loop
-// nested inside the message that opened the dialog.
+// reads the page's clock, sets the page's one wake-up and dispatches the page's one message
+// queue for the layer's loop, which waits by handing the page back to the browser (a modal
+// loop is the same loop, nested inside the message that opened the dialog).
 #pragma once
 
 #include "platform/window_system.h"
@@ -27,15 +27,12 @@ public:
     std::unique_ptr<IDialogPeer> CreateDialogPeer(CWnd& wnd, const CREATESTRUCT& cs,
                                                   const DialogTemplate& dlg) override;
     DWORD Now() override;
+    void SetWakeTimer(DWORD dwTimeout) override;
+    // Dispatches one message, after waiting for it when none is waiting.
+    bool WaitForEvents() override;
     RECT WorkArea() override;
     CWnd* GetFocus() override;
-    void PostQuitMessage(int nExitCode) override;
 
-    // The message loop: runs until PostQuitMessage and returns its code.
-    int Run();
-    // A modal loop: runs until the window nWindow is gone or has ended its loop, or the
-    // program quits.
-    void RunModal(int nWindow);
     // Dispatches one message that is already waiting, without waiting; false when none is.
     bool DispatchWaiting();
 
@@ -49,13 +46,10 @@ public:
     void Activate(CWnd* pWnd);
 
 private:
-    void PumpMessage();
     void Dispatch(const WebMessage& msg);
 
     std::map<int, WebWndPeer*> m_peers;
     int m_nNextHandle = 1;
     CFocusKeeper m_focus;
     int m_nFocus = 0; // the window the page gives its keys to
-    bool m_bQuit = false;
-    int m_nExitCode = 0;
 };

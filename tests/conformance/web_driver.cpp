@@ -1,10 +1,11 @@
-// The conformance suite in a browser page (web_page.html, in headless Chromium): the web
-// backend's own queue and loops, which hand the page back to the browser while they wait
+// The conformance suite in a browser page (web_page.html, in headless Chromium): the layer's
+// loops on the web backend's queue, which hand the page back to the browser while they wait
 // (Asyncify); input as DOM events on the page's elements; sizes and places read from the
 // page's layout in device pixels.
 #include "conformance_cases.h"
 
 #include "app/startup.h"
+#include "platform/message_loop.h"
 #include "platform/user_report.h"
 #include "platform/web/web_peer.h"
 #include "platform/web/web_window_system.h"
@@ -75,23 +76,25 @@ EM_JS(int, page_text, (int nWhat, char* pBuf, int nSize), {
     stringToUTF8(text, pBuf, nSize);
     return lengthBytesUTF8(text);
 });
-// From now on counts the ticks and paints the page's queue hands the program for a window.
-EM_JS(void, page_count, (int nWindow), {
+// From now on counts the paints the page's queue hands the program for a window.
+EM_JS(void, page_count_paints, (int nWindow), {
     if (!Module.counted) {
         var take = MorvaneWeb.take;
         MorvaneWeb.take = function (ptr) {
             var taken = take(ptr);
             var counted = Module.counted;
-            if (taken && HEAP32[ptr >> 2] === counted.hwnd) {
-                if (HEAP32[(ptr >> 2) + 1] === MorvaneWeb.WM_TIMER) ++counted.ticks;
-                if (HEAP32[(ptr >> 2) + 1] === MorvaneWeb.WM_PAINT) ++counted.paints;
-            }
+            if (taken && HEAP32[ptr >> 2] === counted.hwnd && HEAP32[(ptr >> 2) + 1] === MorvaneWeb.WM_PAINT)
+                ++counted.paints;
             return taken;
         };
     }
-    Module.counted = { hwnd: nWindow, ticks: 0, paints: 0 };
+    Module.counted = { hwnd: nWindow, paints: 0 };
 });
-EM_JS(int, page_counted, (int bPaints), { return bPaints ? Module.counted.paints : Module.counted.ticks; });
+EM_JS(int, page_paints, (), { return Module.counted.paints; });
+// Hands a waiting loop back to the program every ms, so that it looks at its deadline even
+// when nothing comes; the number to stop it with.
+EM_JS(int, page_poll_every, (unsigned ms), { return setInterval(function () { MorvaneWeb.wake(); }, ms); });
+EM_JS(void, page_poll_stop, (int nPoll), { clearInterval(nPoll); });
 // A close from outside the program: WM_CLOSE on the page's queue for the main window.
 EM_JS(void, page_post_close, (), { MorvaneWeb.post(MorvaneWeb.frameHwnd, MorvaneWeb.WM_CLOSE, 0, 0, 0); });
 EM_JS(void, page_clear_messages, (), { document.getElementById('messages').textContent = ""; });
@@ -102,6 +105,7 @@ namespace conformance {
 namespace {
 
 constexpr unsigned LOOP_LIMIT_MS = 60000; // a program that never ends stops here
+constexpr unsigned POLL_MS = 10;
 constexpr UINT_PTR TIMER_CALL = 1;
 constexpr UINT_PTR TIMER_WATCHDOG = 2;
 
@@ -157,17 +161,14 @@ public:
 
     bool PumpUntil(const std::function<bool()>& pred, unsigned ms) override {
         const double dEnd = emscripten_get_now() + ms;
-        while (!pred()) {
-            if (emscripten_get_now() > dEnd)
-                return pred();
-            if (!m_system.DispatchWaiting())
-                emscripten_sleep(1); // the page's events come in meanwhile
-        }
-        return true;
+        const int nPoll = page_poll_every(POLL_MS);
+        AfxPumpMessages([&] { return pred() || emscripten_get_now() > dEnd; });
+        page_poll_stop(nPoll);
+        return pred();
     }
     int RunLoop() override {
-        Call(TIMER_WATCHDOG, LOOP_LIMIT_MS, [this] { m_system.PostQuitMessage(99); });
-        const int nStatus = m_system.Run();
+        Call(TIMER_WATCHDOG, LOOP_LIMIT_MS, [] { AfxPostQuitMessage(99); });
+        const int nStatus = AfxRunMessageLoop();
         m_callbacks.KillTimer(TIMER_WATCHDOG);
         return nStatus;
     }
@@ -180,6 +181,7 @@ public:
         emscripten_sleep(0); // what the page has for the program reaches its queue
         while (m_system.DispatchWaiting()) {
         }
+        AfxDeliverDueTimers();
     }
     void CallEvery(unsigned ms, std::function<void()> fn) override { Call(TIMER_CALL, ms, std::move(fn)); }
     void StopCalling() override { m_callbacks.KillTimer(TIMER_CALL); }
@@ -200,7 +202,7 @@ public:
         if (page_click("#window button[aria-label=Close]"))
             return;
         ADD_FAILURE() << "the page has no close control of the window's";
-        m_system.PostQuitMessage(99); // nothing will end the loop: it is not waited for
+        AfxPostQuitMessage(99); // nothing will end the loop: it is not waited for
     }
     void SendClose(CWnd&) override { page_post_close(); }
     void PressDialogOk() override { EXPECT_TRUE(page_click("#dialog[open] .dialog-button[autofocus]")); }
@@ -228,11 +230,10 @@ public:
             return std::nullopt;
         return NativeDialog{box.rc, box.bShown, page_blocked() != 0};
     }
-    void CountTicksAndPaints(const CWnd& wnd) override {
-        page_count(dynamic_cast<WebWndPeer*>(wnd.GetSafeHwnd())->Handle());
+    void CountPaints(const CWnd& wnd) override {
+        page_count_paints(dynamic_cast<WebWndPeer*>(wnd.GetSafeHwnd())->Handle());
     }
-    int Ticks() override { return page_counted(0); }
-    int Paints() override { return page_counted(1); }
+    int Paints() override { return page_paints(); }
 
     // The page's program is this one: its start as main() does it, and what reached the page.
     ProgramEnd RunWithoutPictures(const std::filesystem::path&) override {
