@@ -26,11 +26,8 @@ void AfxSendPaint(CWnd& wnd, PresentTarget& target) {
 }
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_pTarget(nullptr) {
-    if (pWnd && pWnd->GetSafeHwnd()) {
+    if (pWnd && pWnd->GetSafeHwnd())
         m_pTarget = TargetOf(pWnd);
-        if (!m_pTarget)
-            m_pTarget = pWnd->GetSafeHwnd()->PaintTarget();
-    }
 }
 
 void CPaintDC::DrawPixels(int x, int y, const PixelBlock& block) {

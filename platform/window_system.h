@@ -12,7 +12,6 @@
 #include <memory>
 #include <string>
 
-class PresentTarget;
 struct DialogTemplate;
 
 // The native side of one window. It lives from the window's creation until its
@@ -35,9 +34,6 @@ public:
     virtual RECT GetClientRect() const = 0;
     // The window's outer rectangle, decorations included, in screen coordinates.
     virtual RECT GetWindowRect() const = 0;
-    // The target OnPaint draws into while a paint is being handled, for a backend that does
-    // not paint through AfxSendPaint.
-    virtual PresentTarget* PaintTarget() { return nullptr; }
     // Says a text (UTF-8) to a player who uses a screen reader, politely: after what is
     // being read now. A desktop that has no such channel yet says nothing.
     virtual void Announce(const std::string& /*strText*/) {}

@@ -3,6 +3,7 @@
 #include "web_bridge.h"
 #include "web_window_system.h"
 
+#include "platform/paintdc.h"
 #include "platform/resources.h"
 #include "platform/sysmetrics.h"
 #include "platform/wnd.h"
@@ -66,12 +67,7 @@ void WebWndPeer::Paint() {
         return;
     m_bInvalid = false;
     web::Validate(m_nHandle);
-    const int nHandle = m_nHandle;
-    WebWindowSystem& system = m_system;
-    m_bPainting = true;
-    m_wnd.WindowProc(WM_PAINT, 0, 0);
-    if (WebWndPeer* pLive = system.Find(nHandle))
-        pLive->m_bPainting = false;
+    AfxSendPaint(m_wnd, *this);
 }
 
 void WebWndPeer::Move(const RECT& rcWindow) {

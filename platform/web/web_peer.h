@@ -27,7 +27,6 @@ public:
     RECT GetClientRect() const override;
     RECT GetWindowRect() const override { return m_rcWindow; }
     void Announce(const std::string& strText) override;
-    PresentTarget* PaintTarget() override { return m_bPainting ? this : nullptr; }
 
     int Handle() const { return m_nHandle; }
     CWnd& Window() const { return m_wnd; }
@@ -41,6 +40,7 @@ protected:
     const CREATESTRUCT& CreateParams() const { return m_cs; }
 
 private:
+    // Where a paint's pixels go: the canvas, at the window's place.
     void DrawPixels(int x, int y, const PixelBlock& block) override;
     // Where the window's client area starts on the canvas.
     POINT CanvasOrigin() const;
@@ -52,6 +52,5 @@ private:
     RECT m_rcWindow;
     bool m_bVisible = false;
     bool m_bInvalid = false;
-    bool m_bPainting = false;
     std::vector<std::uint8_t> m_rgba; // one paint's pixels, converted for the canvas
 };

@@ -37,7 +37,6 @@ var MorvaneWeb = {
   // Window messages and flags the page makes (same values as the layer's). WM_TIMER to no
   // window is the wake-up.
   WM_KEYDOWN: 0x0100,
-  WM_SYSKEYDOWN: 0x0104,
   WM_COMMAND: 0x0111,
   WM_TIMER: 0x0113,
   WM_PAINT: 0x000f,
@@ -281,14 +280,12 @@ var MorvaneWeb = {
     event.preventDefault();
     var mods = (event.shiftKey ? MorvaneWeb.MOD_SHIFT : 0) | (ctrl ? MorvaneWeb.MOD_CONTROL : 0) |
       (event.altKey ? MorvaneWeb.MOD_ALT : 0);
-    var sys = vk === 0x12 || vk === 0x79 || (event.altKey && !ctrl);
-    // Repeat count 1; bit 30: the key was already down (auto-repeat); bit 29: Alt is down.
-    var lParam = 1 | (event.repeat ? 0x40000000 : 0) | (event.altKey ? 0x20000000 : 0);
     // vk is the key's place on a US keyboard; what it types (one character, not a name such as
-    // "Dead" or "Unidentified") lets the program judge it by the layout as a desktop does.
+    // "Dead" or "Unidentified") lets the program judge it by the layout as a desktop does. The
+    // program makes the key message (a system key or not) and its lParam: the page says only
+    // whether the key is an auto-repeat.
     var typed = Array.from(event.key || '').length === 1 ? event.key : '';
-    MorvaneWeb.post(MorvaneWeb.focusHwnd, sys ? MorvaneWeb.WM_SYSKEYDOWN : MorvaneWeb.WM_KEYDOWN, vk, lParam,
-      mods, typed);
+    MorvaneWeb.post(MorvaneWeb.focusHwnd, MorvaneWeb.WM_KEYDOWN, vk, event.repeat ? 1 : 0, mods, typed);
   },
 
   // Text from an on-screen keyboard, which often sends no usable key code: each letter it
@@ -299,7 +296,7 @@ var MorvaneWeb = {
     if (MorvaneWeb.ended || MorvaneWeb.dialog || !MorvaneWeb.focusHwnd) return;
     for (var i = 0; i < text.length; ++i) {
       var c = text[i].toUpperCase();
-      if (c >= 'A' && c <= 'Z') MorvaneWeb.post(MorvaneWeb.focusHwnd, MorvaneWeb.WM_KEYDOWN, c.charCodeAt(0), 1, 0, c);
+      if (c >= 'A' && c <= 'Z') MorvaneWeb.post(MorvaneWeb.focusHwnd, MorvaneWeb.WM_KEYDOWN, c.charCodeAt(0), 0, 0, c);
     }
   },
 

@@ -97,14 +97,13 @@ void WebWindowSystem::Dispatch(const WebMessage& msg) {
     case WM_PAINT:
         pPeer->Paint();
         break;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
+    case WM_KEYDOWN: { // lParam: whether the key is an auto-repeat
         const UINT vk = VirtualKeyOf(msg);
         if (vk == 0)
             break;
         // A system key that no accelerator used up goes on to the menu bar, as on a desktop.
-        if (!AfxDispatchKeyMessage(&wnd, msg.message, vk, msg.lParam, msg.modifiers) &&
-            msg.message == WM_SYSKEYDOWN)
+        if (!AfxDispatchKeyDown(&wnd, vk, msg.modifiers, msg.lParam != 0) &&
+            AfxKeyDownMessage(vk, msg.modifiers) == WM_SYSKEYDOWN)
             web::SystemKey(vk, msg.modifiers);
         break;
     }
