@@ -3,7 +3,7 @@
 #pragma once
 
 #include "captured_picture.h"
-#include "platform/window_system.h"
+#include "platform/model_peer.h"
 
 #include <cstdint>
 #include <map>
@@ -12,7 +12,7 @@
 
 class HeadlessSystem;
 
-class HeadlessPeer : public virtual IWndPeer, private PresentTarget {
+class HeadlessPeer : public CModelPeer, private PresentTarget {
 public:
     HeadlessPeer(HeadlessSystem& system, CWnd& wnd, const CREATESTRUCT& cs, std::uint64_t nSerial);
     HeadlessPeer(const HeadlessPeer&) = delete;
@@ -24,21 +24,13 @@ public:
     void SetFocus() override;
     void Show(int nCmdShow) override;
     void Update() override;
-    void Move(const RECT& rcWindow) override;
-    RECT GetClientRect() const override;
+    // A child's is in its parent's client area, inside the parent's frame.
     RECT GetWindowRect() const override;
     void Announce(const std::string& strText) override { m_announcements.push_back(strText); }
 
-    CWnd& Window() const { return m_wnd; }
     std::uint64_t Serial() const { return m_nSerial; }
-    const CREATESTRUCT& CreateParams() const { return m_cs; }
-    RECT WindowRect() const { return m_rcWindow; }
-    bool IsVisible() const { return m_bVisible; }
     int LastShowCommand() const { return m_nLastShow; }
 
-    // A repaint is pending, and whether it is to erase the background first.
-    bool IsInvalid() const { return m_bInvalid; }
-    bool IsErasePending() const { return m_bErasePending; }
     // Calls of Invalidate since creation or the last ResetCounters, and those asking to erase.
     int InvalidateCount() const { return m_nInvalidations; }
     int EraseRequestCount() const { return m_nEraseRequests; }
@@ -64,14 +56,8 @@ private:
     void DrawPixels(int x, int y, const PixelBlock& block) override;
 
     HeadlessSystem* m_pSystem; // null once the system has gone
-    CWnd& m_wnd;
-    CREATESTRUCT m_cs;
     std::uint64_t m_nSerial;
-    RECT m_rcWindow;
-    bool m_bVisible = false;
     int m_nLastShow = -1;
-    bool m_bInvalid = false;
-    bool m_bErasePending = false;
     int m_nInvalidations = 0;
     int m_nEraseRequests = 0;
     int m_nPaints = 0;

@@ -5,12 +5,10 @@
 
 #include "platform/paintdc.h"
 #include "platform/resources.h"
-#include "platform/sysmetrics.h"
 #include "platform/wnd.h"
 
 WebWndPeer::WebWndPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs)
-    : m_system(system), m_wnd(wnd), m_cs(cs),
-      m_nHandle(system.Register(*this)), m_rcWindow{cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy} {
+    : CModelPeer(wnd, cs), m_system(system), m_nHandle(system.Register(*this)) {
     // The page's caption and menu bar belong to the main window, not to a child or a pop-up.
     if (cs.style & (WS_CHILD | WS_POPUP))
         return;
@@ -31,10 +29,10 @@ WebWndPeer::~WebWndPeer() {
     m_system.Unregister(*this);
 }
 
-void WebWndPeer::Invalidate(bool /*bErase*/) {
-    // Every paint covers the whole canvas area of the window, so there is nothing to erase.
-    m_bInvalid = true;
-    if (m_bVisible)
+void WebWndPeer::OnRepaintPending() {
+    // Painted with the page's next animation frame. Every paint covers the whole canvas
+    // area of the window, so there is nothing to erase.
+    if (IsVisible())
         web::Invalidate(m_nHandle);
 }
 
@@ -47,14 +45,12 @@ void WebWndPeer::SetFocus() {
 }
 
 void WebWndPeer::Show(int nCmdShow) {
-    const bool bWasVisible = m_bVisible;
-    m_bVisible = nCmdShow != SW_HIDE;
-    if (m_bVisible && !bWasVisible)
-        Invalidate(true); // exposed: painted once though nothing asked for it
-    if (!m_bVisible)
+    const bool bWasVisible = IsVisible();
+    CModelPeer::Show(nCmdShow);
+    if (!IsVisible())
         web::Validate(m_nHandle);
     // A top-level window that appears is activated, and with it gets the focus.
-    if (m_bVisible && !bWasVisible && !IsChild())
+    if (IsVisible() && !bWasVisible && !IsChild())
         m_system.MoveFocus(*this);
 }
 
@@ -63,34 +59,16 @@ void WebWndPeer::Update() {
 }
 
 void WebWndPeer::Paint() {
-    if (!m_bInvalid || !m_bVisible)
+    if (!IsInvalid() || !IsVisible())
         return;
-    m_bInvalid = false;
+    TakeRepaint();
     web::Validate(m_nHandle);
-    AfxSendPaint(m_wnd, *this);
-}
-
-void WebWndPeer::Move(const RECT& rcWindow) {
-    const bool bResized = rcWindow.right - rcWindow.left != m_rcWindow.right - m_rcWindow.left ||
-                          rcWindow.bottom - rcWindow.top != m_rcWindow.bottom - m_rcWindow.top;
-    m_rcWindow = rcWindow;
-    if (!bResized)
-        return;
-    Invalidate(true);
-    const RECT rc = GetClientRect();
-    // The handler may do anything, the window's end included; nothing of this peer after it.
-    m_wnd.SendMessage(WM_SIZE, 0, static_cast<LPARAM>((rc.right & 0xFFFF) | ((rc.bottom & 0xFFFF) << 16)));
-}
-
-RECT WebWndPeer::GetClientRect() const {
-    // The window less what the layer's metrics give its frame, caption and menu bar: the
-    // page draws those outside the canvas, so the client area is exactly what was asked for.
-    return AfxClientRectFor(m_cs, m_rcWindow, HasMenuBar(m_cs));
+    AfxSendPaint(Window(), *this);
 }
 
 POINT WebWndPeer::CanvasOrigin() const {
     // Children of the frame sit in its client area, which is the canvas.
-    return IsChild() ? POINT{m_rcWindow.left, m_rcWindow.top} : POINT{0, 0};
+    return IsChild() ? POINT{WindowRect().left, WindowRect().top} : POINT{0, 0};
 }
 
 void WebWndPeer::DrawPixels(int x, int y, const PixelBlock& block) {

@@ -3,7 +3,7 @@
 // window by a number, so nothing of the page can reach a window that is gone.
 #pragma once
 
-#include "platform/window_system.h"
+#include "platform/model_peer.h"
 #include "surface/present_target.h"
 
 #include <cstdint>
@@ -11,33 +11,27 @@
 
 class WebWindowSystem;
 
-class WebWndPeer : public virtual IWndPeer, private PresentTarget {
+class WebWndPeer : public CModelPeer, private PresentTarget {
 public:
     WebWndPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTRUCT& cs);
     WebWndPeer(const WebWndPeer&) = delete;
     WebWndPeer& operator=(const WebWndPeer&) = delete;
     ~WebWndPeer() override;
 
-    // IWndPeer
-    void Invalidate(bool bErase) override;
+    // IWndPeer; the page draws the frame, caption and menu bar outside the canvas, so a
+    // client area is exactly what the layer asked for.
     void SetFocus() override;
     void Show(int nCmdShow) override;
     void Update() override;
-    void Move(const RECT& rcWindow) override;
-    RECT GetClientRect() const override;
-    RECT GetWindowRect() const override { return m_rcWindow; }
     void Announce(const std::string& strText) override;
 
     int Handle() const { return m_nHandle; }
-    CWnd& Window() const { return m_wnd; }
-    bool IsVisible() const { return m_bVisible; }
-    bool IsChild() const { return (m_cs.style & WS_CHILD) != 0; }
     // Sends WM_PAINT when a repaint is pending. The window may be gone afterwards.
     void Paint();
 
 protected:
     WebWindowSystem& System() const { return m_system; }
-    const CREATESTRUCT& CreateParams() const { return m_cs; }
+    void OnRepaintPending() override;
 
 private:
     // Where a paint's pixels go: the canvas, at the window's place.
@@ -46,11 +40,6 @@ private:
     POINT CanvasOrigin() const;
 
     WebWindowSystem& m_system;
-    CWnd& m_wnd;
-    CREATESTRUCT m_cs;
     int m_nHandle;
-    RECT m_rcWindow;
-    bool m_bVisible = false;
-    bool m_bInvalid = false;
     std::vector<std::uint8_t> m_rgba; // one paint's pixels, converted for the canvas
 };
