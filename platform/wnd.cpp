@@ -47,6 +47,11 @@ CWnd::~CWnd() {
         pChild->m_pParent = nullptr;
     if (CWinThread* pThread = AfxGetThread(); pThread && pThread->m_pMainWnd == this)
         pThread->m_pMainWnd = nullptr;
+    // Its timers go with its native side, as a destroyed window's do.
+    if (m_pPeer) {
+        AfxTimers().Forget(*this);
+        AfxTimersChanged();
+    }
 }
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,

@@ -126,6 +126,12 @@ TEST_F(TimerTest, WindowEndingInItsOwnTickTakesItsTimersWithIt) {
     system.Advance(100);
     EXPECT_EQ(Ticks(log), (std::vector<std::string>{"1@10"}));
     EXPECT_TRUE(system.Peers().empty());
+    {
+        RecordingWnd gone("G", log, system); // an object that goes with its window alive
+        ASSERT_TRUE(gone.CreateSimple());
+        gone.SetTimer(3, 10, nullptr);
+    }
+    EXPECT_FALSE(system.DeliverNextTick());
 }
 
 TEST_F(TimerTest, ClockStartsWhereToldAndWraps) {
