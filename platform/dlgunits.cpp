@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 int MulDiv(int a, int b, int c) {
     if (c == 0)
@@ -35,4 +36,50 @@ std::string StaticControlText(const char* pszText, DWORD dwStyle) {
         out += text[i];
     }
     return out;
+}
+
+namespace {
+constexpr int ICON_PIXELS = 32; // an icon static shows the standard icon size, whatever its rectangle
+constexpr int POINTS_PER_INCH = 72;
+constexpr WORD DEFAULT_POINT_SIZE = 9;
+} // namespace
+
+DialogLayout AfxLayOutDialog(const DialogTemplate& dlg, DialogBaseUnits units) {
+    DialogLayout layout;
+    const RECT rcClient = MapDialogRect(RECT{0, 0, dlg.cx, dlg.cy}, units);
+    layout.cxClient = rcClient.right;
+    layout.cyClient = rcClient.bottom;
+    for (const DialogControl& ctl : dlg.controls) {
+        DialogItem item;
+        item.rc = MapDialogRect(RECT{ctl.x, ctl.y, ctl.x + ctl.cx, ctl.y + ctl.cy}, units);
+        item.nID = ctl.nID;
+        item.bTabStop = (ctl.style & WS_TABSTOP) != 0;
+        if (ctl.kind == ControlClass::Static && (ctl.style & SS_TYPEMASK) == SS_ICON) {
+            item.kind = DialogItemKind::Icon;
+            item.rc.right = item.rc.left + ICON_PIXELS;
+            item.rc.bottom = item.rc.top + ICON_PIXELS;
+            item.pIcon = AfxFindIcon(ctl.nIconID);
+        } else if (ctl.kind == ControlClass::Static) {
+            item.text = StaticControlText(ctl.pszText, ctl.style);
+        } else {
+            item.kind = DialogItemKind::Button;
+            item.text = ctl.pszText ? ctl.pszText : "";
+            item.bDefault = (ctl.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+        }
+        layout.items.push_back(std::move(item));
+    }
+    return layout;
+}
+
+int DialogFontPixels(const DialogTemplate& dlg, int nDpi) {
+    return MulDiv(dlg.wPointSize ? dlg.wPointSize : DEFAULT_POINT_SIZE, nDpi, POINTS_PER_INCH);
+}
+
+std::vector<const char*> DialogFaces(const DialogTemplate& dlg) {
+    std::vector<const char*> faces;
+    if (dlg.pszFaceName && *dlg.pszFaceName)
+        faces.push_back(dlg.pszFaceName);
+    for (const char* pszFace : DIALOG_FALLBACK_FACES)
+        faces.push_back(pszFace);
+    return faces;
 }

@@ -2,9 +2,11 @@
 // and eighths of its height, so a dialog grows with its font.
 #pragma once
 
+#include "resources.h"
 #include "wintypes.h"
 
 #include <string>
+#include <vector>
 
 struct DialogBaseUnits {
     int cx = 0; // average character width in pixels
@@ -31,3 +33,31 @@ inline constexpr const char* DIALOG_FALLBACK_FACES[] = {"MS PGothic", "IPAPGothi
 // The text a static control shows: without SS_NOPREFIX, "&&" shows as "&" and a lone "&"
 // (a mnemonic's mark) is dropped.
 std::string StaticControlText(const char* pszText, DWORD dwStyle);
+
+// A template laid out in pixels of its font, for a backend that builds dialogs of its own
+// widgets (a Windows backend hands the template to the system instead).
+enum class DialogItemKind { Icon, Text, Button };
+
+struct DialogItem {
+    DialogItemKind kind = DialogItemKind::Text;
+    RECT rc{};                           // client pixels; an icon is the standard icon size
+    std::string text;                    // a text as shown; a button's keeps its '&' mnemonic mark
+    const IconResource* pIcon = nullptr; // an icon's picture; null when the resource is missing
+    int nID = 0;
+    bool bDefault = false; // the default push button, which Enter presses
+    bool bTabStop = false;
+};
+
+struct DialogLayout {
+    int cxClient = 0;
+    int cyClient = 0;
+    std::vector<DialogItem> items; // in template order, which is the tab order
+};
+
+DialogLayout AfxLayOutDialog(const DialogTemplate& dlg, DialogBaseUnits units);
+
+// The template's font height in pixels at nDpi dots per inch (9 points when it names none).
+int DialogFontPixels(const DialogTemplate& dlg, int nDpi);
+
+// The faces to ask for, best first: the template's own, then DIALOG_FALLBACK_FACES.
+std::vector<const char*> DialogFaces(const DialogTemplate& dlg);

@@ -14,43 +14,39 @@
 #include <QPushButton>
 
 namespace {
-constexpr int DIALOG_DPI = 96;
-constexpr int ICON_SIZE = 32; // an SS_ICON static shows the standard icon size
+constexpr int DIALOG_DPI = 96; // dialog units were laid out for 96 dots per inch
 constexpr int BN_CLICKED = 0;
 
-QRect PixelRect(const DialogControl& ctl, DialogBaseUnits units) {
-    const RECT rc = MapDialogRect(RECT{ctl.x, ctl.y, ctl.x + ctl.cx, ctl.y + ctl.cy}, units);
+QRect ToQRect(const RECT& rc) {
     return QRect(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
 }
 
-void AddControl(QtDialogWidget* pDialog, const DialogControl& ctl, const QFont& font, DialogBaseUnits units) {
-    const QRect rc = PixelRect(ctl, units);
-    if (ctl.kind == ControlClass::Static && (ctl.style & SS_TYPEMASK) == SS_ICON) {
+void AddControl(QtDialogWidget* pDialog, const DialogItem& item, const QFont& font) {
+    if (item.kind == DialogItemKind::Icon) {
         auto* pLabel = new QLabel(pDialog);
-        if (const IconResource* pIcon = AfxFindIcon(ctl.nIconID))
-            pLabel->setPixmap(IconPixmap(*pIcon, ICON_SIZE));
-        pLabel->setGeometry(rc.x(), rc.y(), ICON_SIZE, ICON_SIZE);
+        if (item.pIcon)
+            pLabel->setPixmap(IconPixmap(*item.pIcon, item.rc.right - item.rc.left));
+        pLabel->setGeometry(ToQRect(item.rc));
         pLabel->setObjectName(QStringLiteral("icon"));
         return;
     }
-    if (ctl.kind == ControlClass::Static) {
-        auto* pLabel = new QLabel(QString::fromStdString(StaticControlText(ctl.pszText, ctl.style)), pDialog);
+    if (item.kind == DialogItemKind::Text) {
+        auto* pLabel = new QLabel(QString::fromStdString(item.text), pDialog);
         pLabel->setFont(font);
         pLabel->setTextFormat(Qt::PlainText);
         pLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         pLabel->setWordWrap(true);
-        pLabel->setGeometry(rc);
+        pLabel->setGeometry(ToQRect(item.rc));
         return;
     }
-    auto* pButton = new QPushButton(QString::fromUtf8(ctl.pszText ? ctl.pszText : ""), pDialog);
+    auto* pButton = new QPushButton(QString::fromStdString(item.text), pDialog);
     pButton->setFont(font);
-    pButton->setGeometry(rc);
-    const bool bDefault = (ctl.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-    pButton->setDefault(bDefault);
-    pButton->setAutoDefault(bDefault);
-    if (ctl.style & WS_TABSTOP)
+    pButton->setGeometry(ToQRect(item.rc));
+    pButton->setDefault(item.bDefault);
+    pButton->setAutoDefault(item.bDefault);
+    if (item.bTabStop)
         pButton->setFocusPolicy(Qt::StrongFocus);
-    const int nID = ctl.nID;
+    const int nID = item.nID;
     QObject::connect(pButton, &QPushButton::clicked, pDialog, [pDialog, pButton, nID] {
         if (CWnd* pWnd = pDialog->Wnd())
             pWnd->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<UINT>(nID), BN_CLICKED),
@@ -100,14 +96,12 @@ QFont DialogFont(const DialogTemplate& dlg) {
     QFont font;
     QStringList faces;
     const QStringList installed = QFontDatabase::families();
-    if (dlg.pszFaceName && installed.contains(QString::fromUtf8(dlg.pszFaceName)))
-        faces << QString::fromUtf8(dlg.pszFaceName);
-    for (const char* pszFace : DIALOG_FALLBACK_FACES)
+    for (const char* pszFace : DialogFaces(dlg))
         if (installed.contains(QString::fromUtf8(pszFace)))
             faces << QString::fromUtf8(pszFace);
     if (!faces.isEmpty())
         font.setFamilies(faces);
-    font.setPixelSize(MulDiv(dlg.wPointSize ? dlg.wPointSize : 9, DIALOG_DPI, 72));
+    font.setPixelSize(DialogFontPixels(dlg, DIALOG_DPI));
     return font;
 }
 
@@ -128,11 +122,10 @@ std::unique_ptr<IDialogPeer> CreateQtDialogPeer(CWnd& wnd, const CREATESTRUCT& c
     pDialog->setWindowModality(Qt::ApplicationModal);
 
     const QFont font = DialogFont(dlg);
-    const DialogBaseUnits units = DialogUnitsOf(font);
     pDialog->setFont(font);
-    const RECT rcClient = MapDialogRect(RECT{0, 0, dlg.cx, dlg.cy}, units);
-    pDialog->setFixedSize(rcClient.right, rcClient.bottom);
-    for (const DialogControl& ctl : dlg.controls)
-        AddControl(pDialog, ctl, font, units);
+    const DialogLayout layout = AfxLayOutDialog(dlg, DialogUnitsOf(font));
+    pDialog->setFixedSize(layout.cxClient, layout.cyClient);
+    for (const DialogItem& item : layout.items)
+        AddControl(pDialog, item, font);
     return std::make_unique<QtDialogPeer>(wnd, pDialog);
 }

@@ -9,17 +9,12 @@
 #include <string>
 
 namespace {
-constexpr int POINTS_PER_INCH = 72;
-constexpr int PAGE_DPI = 96;    // a CSS pixel is a 96th of an inch
-constexpr int ICON_PIXELS = 32; // an icon static shows the standard icon size
+constexpr int PAGE_DPI = 96; // a CSS pixel is a 96th of an inch
 
-// The template's face first, then installed faces with the same metrics.
+// The faces in the layer's order, then the page's last resort.
 std::string CssFont(const DialogTemplate& dlg) {
-    const int nPixels = (dlg.wPointSize ? dlg.wPointSize : 9) * PAGE_DPI / POINTS_PER_INCH;
-    std::string font = std::to_string(nPixels) + "px ";
-    if (dlg.pszFaceName)
-        font += "\"" + std::string(dlg.pszFaceName) + "\", ";
-    for (const char* pszFace : DIALOG_FALLBACK_FACES)
+    std::string font = std::to_string(DialogFontPixels(dlg, PAGE_DPI)) + "px ";
+    for (const char* pszFace : DialogFaces(dlg))
         font += "\"" + std::string(pszFace) + "\", ";
     return font + "sans-serif";
 }
@@ -33,23 +28,19 @@ WebDialogPeer::WebDialogPeer(WebWindowSystem& system, CWnd& wnd, const CREATESTR
     int nExtent = 0;
     int nHeight = 0;
     web::MeasureDialogFont(font.c_str(), nExtent, nHeight);
-    const DialogBaseUnits units{AverageCharWidth(nExtent), nHeight};
-    const RECT rcClient = MapDialogRect(RECT{0, 0, dlg.cx, dlg.cy}, units);
-    web::DialogBegin(Handle(), dlg.pszCaption ? dlg.pszCaption : "", rcClient.right, rcClient.bottom,
+    const DialogLayout layout = AfxLayOutDialog(dlg, DialogBaseUnits{AverageCharWidth(nExtent), nHeight});
+    web::DialogBegin(Handle(), dlg.pszCaption ? dlg.pszCaption : "", layout.cxClient, layout.cyClient,
                      font.c_str());
-    for (const DialogControl& ctl : dlg.controls) {
-        const RECT rc = MapDialogRect(RECT{ctl.x, ctl.y, ctl.x + ctl.cx, ctl.y + ctl.cy}, units);
-        const int cx = rc.right - rc.left;
-        const int cy = rc.bottom - rc.top;
-        if (ctl.kind == ControlClass::Static && (ctl.style & SS_TYPEMASK) == SS_ICON) {
-            if (const IconResource* pIcon = AfxFindIcon(ctl.nIconID))
-                web::DialogIcon(pIcon->ico.data(), pIcon->ico.size(), rc.left, rc.top, ICON_PIXELS);
-        } else if (ctl.kind == ControlClass::Static) {
-            web::DialogText(StaticControlText(ctl.pszText, ctl.style).c_str(), rc.left, rc.top, cx, cy);
-        } else {
-            web::DialogButton(ctl.pszText ? ctl.pszText : "", ctl.nID, rc.left, rc.top, cx, cy,
-                              (ctl.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON);
-        }
+    for (const DialogItem& item : layout.items) {
+        const RECT& rc = item.rc;
+        if (item.kind == DialogItemKind::Icon && item.pIcon)
+            web::DialogIcon(item.pIcon->ico.data(), item.pIcon->ico.size(), rc.left, rc.top,
+                            rc.right - rc.left);
+        else if (item.kind == DialogItemKind::Text)
+            web::DialogText(item.text.c_str(), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+        else if (item.kind == DialogItemKind::Button)
+            web::DialogButton(item.text.c_str(), item.nID, rc.left, rc.top, rc.right - rc.left,
+                              rc.bottom - rc.top, item.bDefault);
     }
 }
 
