@@ -1,6 +1,6 @@
 // The program on the Qt desktop (offscreen): what only Qt shows of the real window and its
-// about box, F on the title, menu mode, and a failed start-up's search. What every backend
-// shares is the conformance suite's.
+// about box, F on the title and menu mode. What every backend shares is the conformance
+// suite's.
 #include "app/drillapp.h"
 #include "app/mainfrm.h"
 #include "app/resource.h"
@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -46,7 +45,6 @@ private slots:
     void theAboutBoxShowsItsTemplateAndHandsTheKeyboardBack();
     void fOnTheTitleStartsAGameAndExitEndsIt();
     void menuModeShowsTheFirstTitleUntilEscOrAClick();
-    void aMissingPictureEndsTheProgramWithStatusOneAndAMessage();
 
 private:
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(m_pApp->m_pMainWnd); }
@@ -206,39 +204,6 @@ void QtShellTest::menuModeShowsTheFirstTitleUntilEscOrAClick() {
     QVERIFY(inMenuMode());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(leftMenuMode());
-}
-
-void QtShellTest::aMissingPictureEndsTheProgramWithStatusOneAndAMessage() {
-    std::filesystem::remove(m_pDir->Path() / "Q.bmp");
-    std::filesystem::remove(m_pDir->Path() / "sprite.bmp");
-    // A copy of the program with no data folder beside it: the current folder is the fullest.
-    const std::filesystem::path copy = m_pDir->Path() / "bin" / "morvane";
-    std::filesystem::create_directories(copy.parent_path());
-    std::filesystem::copy_file(MORVANE_EXECUTABLE, copy);
-    QProcess program;
-    program.setWorkingDirectory(QString::fromStdString(m_pDir->Path().string()));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // A private runtime folder keeps Qt's own start-up notes out of the error output.
-    const std::filesystem::path runtime = m_pDir->Path() / "runtime";
-    std::filesystem::create_directory(runtime);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(runtime.string()));
-    program.setProcessEnvironment(env);
-    program.start(QString::fromStdString(copy.string()), QStringList{});
-    QVERIFY(program.waitForFinished(120000)); // it ends by itself: there is no window to close
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 1);
-    const QStringList lines =
-        QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 3);
-    const QString dataFolder = QString::fromStdString((m_pDir->Path() / "share" / "morvane").string());
-    QVERIFY2(lines[0].startsWith(QStringLiteral("morvane: no folder holds every picture; looked in ")) &&
-                 lines[0].endsWith(QStringLiteral(", ") + dataFolder),
-             qPrintable(lines[0]));
-    QVERIFY2(lines[1].startsWith(QStringLiteral("morvane: sprite.bmp: ")), qPrintable(lines[1]));
-    QVERIFY2(lines[2].startsWith(QStringLiteral("morvane: Q.bmp: ")), qPrintable(lines[2]));
-    QVERIFY(program.readAllStandardOutput().isEmpty());
 }
 
 QTEST_MAIN(QtShellTest)

@@ -34,7 +34,6 @@ public:
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(app.m_pMainWnd); }
     CGameView& View() const { return Frame()->m_wndView; }
     bool Running(UINT_PTR id) const { return system->IsTimerRunning(View(), id); }
-    int ViewInvalidations() const { return system->PeerOf(View())->InvalidateCount(); }
 
     // Delivers ticks until pred holds; false if the timers run out first.
     template <typename Pred> bool TickUntil(Pred pred, int nMaxTicks = 100000) {

@@ -1,5 +1,6 @@
 // The application shell on the headless desktop with the real game: start-up, the window's
-// geometry and focus, commands and accelerators in every phase, and the end of the program.
+// geometry and focus, the end of the program from every phase, and failed pictures. What
+// every backend shares is the conformance suite's.
 #include "shell_fixture.h"
 
 #include "app/load_report.h"
@@ -92,39 +93,6 @@ TEST_F(ShellTest, TheFrameHandsTheFocusToTheView) {
     EXPECT_EQ(system->GetFocus(), &View());
 }
 
-TEST_F(ShellTest, AcceleratorKeysAreNeverJudgedAsLetters) {
-    ASSERT_TRUE(app.InitInstance());
-    ASSERT_TRUE(ToPlay());
-    struct Combo {
-        const char* name;
-        UINT vk;
-        DWORD modifiers;
-    };
-    const Combo combos[] = {
-        {"Ctrl+C", 'C', MOD_CONTROL_DOWN},
-        {"Ctrl+V", 'V', MOD_CONTROL_DOWN},
-        {"Alt+Backspace", VK_BACK, MOD_ALT_DOWN},
-        {"Shift+Delete", VK_DELETE, MOD_SHIFT_DOWN},
-        {"F6", VK_F6, 0},
-        {"Shift+F6", VK_F6, MOD_SHIFT_DOWN},
-        {"Ctrl+Insert", VK_INSERT, MOD_CONTROL_DOWN},
-        {"Shift+Insert", VK_INSERT, MOD_SHIFT_DOWN},
-        {"Ctrl+X", 'X', MOD_CONTROL_DOWN},
-        {"Ctrl+Z", 'Z', MOD_CONTROL_DOWN},
-    };
-    for (const Combo& c : combos) {
-        SCOPED_TRACE(c.name);
-        const int nBefore = ViewInvalidations();
-        system->PressKey(View(), c.vk, c.modifiers);
-        EXPECT_EQ(ViewInvalidations(), nBefore); // the view never saw a key
-        EXPECT_TRUE(Running(TIMER_CLOCK));
-    }
-    // Against a key the view does see: every key in play repaints it.
-    const int nBefore = ViewInvalidations();
-    system->PressKey(View(), 'C');
-    EXPECT_GT(ViewInvalidations(), nBefore);
-}
-
 TEST_F(ShellTest, TheExitCommandAndTheCloseBoxEndTheProgramInEveryPhase) {
     struct Stage {
         const char* name;
@@ -155,21 +123,6 @@ TEST_F(ShellTest, TheExitCommandAndTheCloseBoxEndTheProgramInEveryPhase) {
             EXPECT_EQ(system->ExitCode(), 0);
             EXPECT_TRUE(system->Peers().empty());
         }
-}
-
-TEST_F(ShellTest, JOnTheTitleEndsTheProgramWithStatusZero) {
-    bool bLooped = false;
-    const int nStatus = AfxWinMain([&] {
-        bLooped = true;
-        if (!ToTitle())
-            return 99;
-        system->PressKey(View(), 'J');
-        return system->IsQuitRequested() ? system->ExitCode() : 98;
-    });
-    EXPECT_TRUE(bLooped);
-    EXPECT_EQ(nStatus, 0);
-    EXPECT_EQ(app.m_pMainWnd, nullptr);
-    EXPECT_TRUE(system->Peers().empty());
 }
 
 TEST_F(ShellTest, AFailedPictureGivesNoWindowStatusOneAndOneLinePerPicture) {
