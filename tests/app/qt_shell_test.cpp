@@ -1,15 +1,12 @@
-// The program on the Qt desktop (offscreen): what only Qt shows of the real window and its
-// about box, F on the title and menu mode. What every backend shares is the conformance
-// suite's.
+// The program on the Qt desktop (offscreen): what only Qt shows of the real window, its
+// about box and its menu mode. What every backend shares is the conformance suite's.
 #include "app/drillapp.h"
 #include "app/mainfrm.h"
 #include "app/resource.h"
 #include "platform/dlgunits.h"
-#include "platform/message_loop.h"
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_peer.h"
 #include "platform/qt/qt_window_system.h"
-#include "platform/timer_queue.h"
 #include "testkit/game_assets.h"
 
 #include <QApplication>
@@ -43,16 +40,12 @@ private slots:
 
     void theWindowHasItsTitleAFixedSizeAndABlackFirstPicture();
     void theAboutBoxShowsItsTemplateAndHandsTheKeyboardBack();
-    void fOnTheTitleStartsAGameAndExitEndsIt();
     void menuModeShowsTheFirstTitleUntilEscOrAClick();
 
 private:
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(m_pApp->m_pMainWnd); }
     QMainWindow* FrameWidget() const { return qobject_cast<QMainWindow*>(WidgetOf(*Frame())); }
     QWidget* ViewWidget() const { return WidgetOf(Frame()->m_wndView); }
-    bool OnTitle() const { return AfxTimers().Running(Frame()->m_wndView).empty(); }
-    // Runs the program's message loop, calling step every 20 ms until it says it is done.
-    int RunProgram(const std::function<void()>& step);
 
     std::unique_ptr<testkit::TempDir> m_pDir;
     std::filesystem::path m_oldDir;
@@ -79,17 +72,6 @@ void QtShellTest::cleanup() {
     std::filesystem::current_path(m_oldDir);
     m_pDir.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-int QtShellTest::RunProgram(const std::function<void()>& step) {
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, step);
-    poll.start(20);
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, &watchdog, [] { AfxPostQuitMessage(99); });
-    watchdog.start(60000);
-    return AfxWinMain(AfxRunMessageLoop);
 }
 
 void QtShellTest::theWindowHasItsTitleAFixedSizeAndABlackFirstPicture() {
@@ -150,23 +132,6 @@ void QtShellTest::theAboutBoxShowsItsTemplateAndHandsTheKeyboardBack() {
     // The view has the keyboard again once its frame is active.
     QVERIFY(QTest::qWaitForWindowActive(FrameWidget()));
     QTRY_COMPARE(QApplication::focusWidget(), ViewWidget());
-}
-
-void QtShellTest::fOnTheTitleStartsAGameAndExitEndsIt() {
-    bool bStarted = false;
-    const int nStatus = RunProgram([&] {
-        if (!m_pApp->m_pMainWnd || bStarted)
-            return;
-        if (OnTitle()) {
-            QTest::keyClick(ViewWidget(), Qt::Key_F);
-            const std::vector<UINT_PTR> timers = AfxTimers().Running(Frame()->m_wndView);
-            bStarted = timers == std::vector<UINT_PTR>{TIMER_FRAME_WIPE};
-            FrameWidget()->menuBar()->actions()[0]->menu()->actions()[0]->trigger(); // Exit
-        }
-    });
-    QVERIFY(bStarted);
-    QCOMPARE(nStatus, 0);
-    QCOMPARE(m_pApp->m_pMainWnd, nullptr);
 }
 
 void QtShellTest::menuModeShowsTheFirstTitleUntilEscOrAClick() {
